@@ -1,0 +1,27 @@
+# make demo: build and run the program on the shipped example, show the report.
+# make test: build and run every test, also under AddressSanitizer + UBSan.
+JOBS ?= $(shell nproc)
+
+.PHONY: all build demo test test-plain test-sanitize clean
+
+all: build
+
+build:
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake --build build -j $(JOBS)
+
+demo: build
+	@tools/demo.sh build/dorvane
+
+test: test-plain test-sanitize
+
+test-plain: build
+	cd build && ctest --output-on-failure -j $(JOBS)
+
+test-sanitize:
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DDORVANE_SANITIZE=ON >/dev/null
+	cmake --build build-sanitize -j $(JOBS)
+	cd build-sanitize && ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf build build-sanitize

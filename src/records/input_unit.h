@@ -1,0 +1,61 @@
+// An input unit: the records (lines) of a text, read through layouts.
+#pragma once
+
+#include <initializer_list>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "records/layout.h"
+#include "records/real.h"
+
+namespace dorvane {
+
+// One item of a READ: a real (F) or a text of fixed length (A).
+struct InItem {
+    Real* real = nullptr;
+    char* text = nullptr;
+    int length = 0;
+
+    InItem(Real& r) : real(&r) {}
+    InItem(char* t, int n) : text(t), length(n) {}
+    InItem(std::string& t) : text(t.data()), length(static_cast<int>(t.size())) {}
+};
+
+class InputUnit {
+public:
+    // The whole content of the file; path is the absolute name for errors.
+    InputUnit(int unit, std::string path, std::string content);
+
+    // READ(unit, layout, items); the end of the file is error 24.
+    void read(const char* layout_text, std::initializer_list<InItem> items) {
+        read(layout_of(layout_text), std::span<const InItem>(items.begin(), items.size()));
+    }
+    void read(const Layout& layout, std::span<const InItem> items);
+
+    // READ with end-of-file branch: false when the end of the file was met
+    // (items already stored keep their values).
+    bool read_or_end(const Layout& layout, std::span<const InItem> items);
+
+    // List-directed READ into reals: separators, slash, nulls, r*value, r*.
+    void read_list(std::span<Real* const> items);
+
+    // Line number (1-based) of the record read last; 0 before the first.
+    int line_number() const { return line_; }
+    int unit() const { return unit_; }
+    const std::string& path() const { return path_; }
+
+private:
+    bool next_record(std::string_view& record);
+    bool read_items(const Layout& layout, std::span<const InItem> items);
+    [[noreturn]] void fail(int number) const;
+
+    int unit_;
+    std::string path_;
+    std::string content_;
+    size_t pos_ = 0;
+    int line_ = 0;
+    bool ended_ = false;
+};
+
+}  // namespace dorvane
