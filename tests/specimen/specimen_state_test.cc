@@ -202,7 +202,10 @@ TEST(PrepareSpecimen, MoistureCansByTareSet) {
         EXPECT_FLOAT_EQ(p.s.MID.v, mid);
         EXPECT_FLOAT_EQ(p.s.BOT.v, bot);
         EXPECT_FLOAT_EQ(p.s.LE.v, le);
-        EXPECT_FLOAT_EQ(p.run.in.WCFIN.v, (top + mid + bot) / 3);  // LE stays out
+        const float wcfin = (top + mid + bot) / 3;
+        EXPECT_FLOAT_EQ(p.run.in.WCFIN.v, wcfin);  // LE stays out
+        EXPECT_NEAR(p.s.DWCLEW.v, (le - wcfin) * 100 / wcfin, 1e-4);
+        EXPECT_NEAR(p.s.DWCMTE.v, (mid - (bot + top) / 2) * 100 / ((bot + top) / 2), 1e-4);
     }
 }
 
