@@ -1,6 +1,11 @@
 #include "driver/test_loop.h"
 
+#include "readings/readings.h"
 #include "records/input_file.h"
+#include "specimen/apparatus.h"
+#include "specimen/specimen.h"
+#include "specimen/specimen_blocks.h"
+#include "specimen/specimen_state.h"
 
 namespace dorvane {
 
@@ -22,12 +27,30 @@ void read_specimen_records(InputLayout layout, InputFields& f, InputUnit& in) {
     }
 }
 
+// The per-test values live for the whole run, like the run's own: each test
+// overwrites what it sets, and nothing is freed between tests.
+struct TestState {
+    Specimen specimen;
+    Readings readings;
+};
+
+// One test after its records are read: every step in its fixed order.
+void run_test(Run& run, TestState& t, OutputUnit& report) {
+    Specimen& specimen = t.specimen;
+    Readings& readings = t.readings;
+    settle_apparatus(run, specimen);
+    prepare_specimen(run, specimen, readings);
+    write_specimen_blocks(run, specimen, report);
+}
+
 }  // namespace
 
 void run_tests(Run& run, InputUnit& in, OutputUnit& report) {
+    TestState t;
     InputLayout layout = read_general_data(run, in, report);
     while (read_title_block(run, layout, in, report)) {
         read_specimen_records(layout, run.in, in);
+        run_test(run, t, report);
 
         // End-of-test dispatch, its conditions in this order.
         if (run.EXTFLG > 8) layout = InputLayout::Extended;
