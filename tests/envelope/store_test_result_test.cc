@@ -44,7 +44,8 @@ TEST(StoreResultRow, FortyFirstTestWhileStoringIsAnError) {
         EXPECT_EQ(e.number, 98);
         EXPECT_EQ(e.unit, 5);
         EXPECT_EQ(e.path, "/d/in.dat");
-        EXPECT_EQ(e.detail, "more than 40 tests for the strength envelopes");
+        EXPECT_EQ(e.message(),
+                  "more than 40 tests for the strength envelopes, unit 5, file /d/in.dat");
     }
     // Not storing: any number of tests, rows past 40 read as zero.
     store_result_row(env, 41, 0, 7, 100, 60, 150, 0, 0, "/d/in.dat");
