@@ -84,7 +84,7 @@ void fit_column(const AllTestsTable& sig, const AllTestsTable& tau, int n, int j
 // multiple of 100 (an exact multiple goes up by a full 100).
 void fill_strength_table(Envelope& env) {
     const int m = truncate_to_int(env.SIGTOP / 100.0f);
-    env.SIGTOP = 100.0f * m + 100.0f;
+    env.SIGTOP = 100.0f * static_cast<double>(m) + 100.0f;
     const Real step = env.SIGTOP / 5.0f;
     Real s = 0.0f;
     for (int k = 1; k <= 5; ++k) {
