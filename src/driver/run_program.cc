@@ -18,13 +18,15 @@ void write_report_header(const Run& run, OutputUnit& report) {
 }
 
 int run_with_files(Run& run) {
+    std::FILE* input_file = nullptr;
     std::FILE* report_file = nullptr;
     std::unique_ptr<OutputUnit> report;
     int status = 0;
     try {
         // Unit 5 first: a missing input never creates the report.
         const std::string input_name = trimmed_name(run.input_name);
-        InputUnit in(5, absolute_name(input_name), read_input_file(input_name));
+        input_file = open_input_file(input_name);
+        InputUnit in(5, absolute_name(input_name), input_file);
         const std::string report_name = trimmed_name(run.report_name);
         report_file = create_report_file(report_name);
         report = std::make_unique<OutputUnit>(6, absolute_name(report_name), report_file);
@@ -37,6 +39,7 @@ int run_with_files(Run& run) {
     }
     report.reset();  // hands the last records to the file
     if (report_file) std::fclose(report_file);
+    if (input_file) std::fclose(input_file);
     return status;
 }
 
