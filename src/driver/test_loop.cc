@@ -48,12 +48,13 @@ void run_test(Run& run, TestState& t, InputUnit& in, OutputUnit& report) {
 
 }  // namespace
 
-void run_tests(Run& run, InputUnit& in, OutputUnit& report) {
+void run_tests(Run& run, InputUnit& in, OutputUnit& report, const RunHooks& hooks) {
     TestState t;
     InputLayout layout = read_general_data(run, in, report);
     while (read_title_block(run, layout, in, report)) {
         read_specimen_records(layout, run.in, in);
         run_test(run, t, in, report);
+        if (hooks.after_test) hooks.after_test(run, t.specimen, t.readings);
 
         // End-of-test dispatch, its conditions in this order.
         if (run.EXTFLG > 8) layout = InputLayout::Extended;
@@ -62,6 +63,7 @@ void run_tests(Run& run, InputUnit& in, OutputUnit& report) {
         else layout = InputLayout::Short;
     }
     end_of_run(run, t.envelope, report);
+    if (hooks.at_end) hooks.at_end(run, t.envelope);
 }
 
 }  // namespace dorvane
