@@ -9,6 +9,53 @@ namespace dorvane {
 
 namespace {
 
+// A bound on the flattened length: layouts in the code are a few dozen
+// steps; this only stops a mistyped repeat count from eating memory.
+constexpr size_t kMaxSteps = 100000;
+
+// Appends the steps of one node. A literal joins the literal step before it
+// unless that step lies before join_from.
+void append_steps(const LayoutNode& node, std::vector<LayoutNode>& steps, size_t join_from, std::string_view text) {
+    if (node.kind == LayoutNode::Kind::Group) {
+        for (int r = 0; r < node.repeat; ++r)
+            for (const LayoutNode& child : node.children) append_steps(child, steps, join_from, text);
+        return;
+    }
+    if (node.kind == LayoutNode::Kind::Literal) {
+        if (node.repeat == 0) return;  // 0('x') is carried out zero times
+        std::string repeated;
+        for (int r = 0; r < node.repeat; ++r) repeated += node.text;
+        if (steps.size() > join_from && steps.back().kind == LayoutNode::Kind::Literal) {
+            steps.back().text += repeated;
+        } else {
+            LayoutNode step{};
+            step.kind = LayoutNode::Kind::Literal;
+            step.text = std::move(repeated);
+            steps.push_back(std::move(step));
+        }
+        return;
+    }
+    for (int r = 0; r < node.repeat; ++r) {
+        if (steps.size() >= kMaxSteps)
+            throw std::invalid_argument("record layout " + std::string(text) + ": too many descriptors");
+        LayoutNode step = node;
+        step.repeat = 1;
+        steps.push_back(std::move(step));
+    }
+}
+
+void flatten(Layout& layout, std::string_view text) {
+    size_t join_from = 0;
+    for (size_t i = 0; i < layout.nodes.size(); ++i) {
+        if (static_cast<int>(i) == layout.reversion_index) {
+            // Reversion restarts here, so this node's first step stands alone.
+            layout.reversion_step = static_cast<int>(layout.steps.size());
+            join_from = layout.steps.size();
+        }
+        append_steps(layout.nodes[i], layout.steps, join_from, text);
+    }
+}
+
 class Parser {
 public:
     explicit Parser(std::string_view text) : s_(text) {}
@@ -25,6 +72,7 @@ public:
         for (size_t i = 0; i < layout.nodes.size(); ++i)
             if (layout.nodes[i].kind == LayoutNode::Kind::Group) layout.reversion_index = static_cast<int>(i);
         layout.has_data = has_data(layout.nodes);
+        flatten(layout, s_);
         return layout;
     }
 

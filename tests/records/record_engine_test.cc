@@ -85,6 +85,11 @@ TEST(Write, LayoutRules) {
     EXPECT_EQ(written("(3F4.1)", {Real(1.0f), Real(2.0f), Real(3.0f), Real(4.0f), Real(5.0f)}),
               " 1.0 2.0 3.0\r\n 4.0 5.0\r\n");
     EXPECT_EQ(written("(' A', 2(I3, 'x'), 5X)", {1, 2, 3}), " A  1x  2x\r\n  3x\r\n");
+    // Literals in a row are joined once parsed, but never across the point
+    // where reversion restarts; a zero repeat writes nothing, not even blanks.
+    EXPECT_EQ(written("(' A', 3('-'), 2X, ' B', 2('x', F4.1))", {Real(1.0f), Real(2.0f), Real(3.0f)}),
+              " A---   Bx 1.0x 2.0\r\nx 3.0x\r\n");
+    EXPECT_EQ(written("('A', 2X, 0('-'))", {}), "A\r\n");
     EXPECT_EQ(written("(1X, 'IT''S', 3X)", {}), " IT'S\r\n");
     EXPECT_EQ(written("(2(2('-'), '+'))", {}), "--+--+\r\n");
     EXPECT_EQ(written("(F4.1, 1X, F4.1)", {Real(100.0f), Real(1.0f)}), "****  1.0\r\n");
