@@ -2,9 +2,14 @@
 // the same reading-table values. Items are fields.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
+#include <unistd.h>
 
+#include <cstdio>
+#include <string>
+
+#include "fortran_baseline.h"
 #include "records/f_editing.h"
+#include "records/output_unit.h"
 #include "table_rows.h"
 
 namespace dorvane::bench {
@@ -77,6 +82,39 @@ void Rows(benchmark::State& state) {
 BENCHMARK(Rows<write_rows_engine>)->Name("Rows_Engine");
 BENCHMARK(Rows<write_rows_snprintf>)->Name("Rows_Snprintf");
 BENCHMARK(Rows<write_rows_fortran>)->Name("Rows_FortranRC");
+
+// The rows written to a file: the engine's report unit (64 KiB blocks) and
+// the Fortran runtime's external WRITE, each file rewound before each pass.
+void RowsToFile_Engine(benchmark::State& state) {
+    const TableRows& rows = table_rows();
+    std::FILE* f = std::tmpfile();
+    for (auto _ : state) {
+        std::rewind(f);
+        OutputUnit unit(6, "/tmp/ROWS.OUT", f);
+        for (const ReadingsRow& v : rows.readings)
+            unit.write("(F7.2, F9.1, F7.2, F9.3, F7.1, 3F7.1, F7.3, F9.3, 3F8.3, F9.2, F7.2, F7.3)",
+                       {v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11], v[12], v[13],
+                        v[14], v[15]});
+        for (const Table2Row& v : rows.table2)
+            unit.write("(F7.3, 2F8.3, F7.3, F7.2, F8.3, F9.3, F8.3, 6F8.3, F7.3, F5.2, F8.2)",
+                       {v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11], v[12], v[13],
+                        v[14], v[15], v[16]});
+    }
+    std::fclose(f);
+    state.SetItemsProcessed(state.iterations() * kFieldsPerPass);
+}
+BENCHMARK(RowsToFile_Engine);
+
+void RowsToFile_FortranRC(benchmark::State& state) {
+    const TableRows& rows = table_rows();
+    std::string path = "/tmp/dorvane_bench_rows_" + std::to_string(::getpid()) + ".txt";
+    fortran_open_rows_file(path.data(), static_cast<int>(path.size()));
+    for (auto _ : state) fortran_file_rows(rows.readings[0].data(), rows.table2[0].data(), kRows);
+    fortran_close_rows_file();
+    std::remove(path.c_str());
+    state.SetItemsProcessed(state.iterations() * kFieldsPerPass);
+}
+BENCHMARK(RowsToFile_FortranRC);
 
 }  // namespace
 }  // namespace dorvane::bench
