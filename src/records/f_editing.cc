@@ -18,7 +18,9 @@ using u128 = unsigned __int128;
 constexpr uint64_t kPow10[] = {1ull, 10ull, 100ull, 1000ull, 10000ull, 100000ull, 1000000ull,
                                10000000ull, 100000000ull, 1000000000ull};
 
-void fill(char* dst, int w, char c) { std::memset(dst, c, static_cast<size_t>(w)); }
+void fill(char* dst, int w, char c) {
+    if (w > 0) std::memset(dst, c, static_cast<size_t>(w));
+}
 
 // Non-finite values: one blank, the text, blanks; asterisks when too narrow.
 [[gnu::noinline]] void edit_non_finite(char* dst, float v, int w) {
@@ -87,13 +89,14 @@ constexpr auto kDigitPairs = [] {
     return pairs;
 }();
 
-// Lays out q = |v| * 10^d, already rounded, right-justified in the w
-// characters at dst: its digits are taken off from the right (d of them
+// Lays out q = |v| * 10^D, already rounded, right-justified in the w
+// characters at dst: its digits are taken off from the right (D of them
 // after the point) and written from the right end of the field, so neither
-// a division by 10^d nor a copy is needed. Asterisks when it does not fit.
-template <class Unsigned>
-void lay_out(char* dst, Unsigned q, bool minus, int w, int d) {
-    if (d + 1 > w) return fill(dst, w, '*');  // the point and the d digits are never dropped
+// a division by 10^D nor a copy is needed. Asterisks when it does not fit.
+// D is a template argument so that the fraction's digits are straight code.
+template <int D, class Unsigned>
+void lay_out(char* dst, Unsigned q, bool minus, int w) {
+    if (D + 1 > w) return fill(dst, w, '*');  // the point and the D digits are never dropped
     blank_field(dst, w);
     char* p = dst + w;
     auto put_one = [&] {
@@ -107,8 +110,8 @@ void lay_out(char* dst, Unsigned q, bool minus, int w, int d) {
         p[0] = kDigitPairs[2 * r];
         p[1] = kDigitPairs[2 * r + 1];
     };
-    if (d % 2 != 0) put_one();
-    for (int i = 0; i < d / 2; ++i) put_two();
+    if constexpr (D % 2 != 0) put_one();
+    for (int i = 0; i < D / 2; ++i) put_two();
     *--p = '.';
     if (q == 0) {
         // A single 0 before the point when there is room for it beside the sign.
@@ -127,6 +130,22 @@ void lay_out(char* dst, Unsigned q, bool minus, int w, int d) {
     }
 }
 
+template <class Unsigned>
+void lay_out(char* dst, Unsigned q, bool minus, int w, int d) {
+    switch (d) {
+        case 0: return lay_out<0>(dst, q, minus, w);
+        case 1: return lay_out<1>(dst, q, minus, w);
+        case 2: return lay_out<2>(dst, q, minus, w);
+        case 3: return lay_out<3>(dst, q, minus, w);
+        case 4: return lay_out<4>(dst, q, minus, w);
+        case 5: return lay_out<5>(dst, q, minus, w);
+        case 6: return lay_out<6>(dst, q, minus, w);
+        case 7: return lay_out<7>(dst, q, minus, w);
+        case 8: return lay_out<8>(dst, q, minus, w);
+        default: return lay_out<9>(dst, q, minus, w);  // d <= 9 here
+    }
+}
+
 // Values of 2^32 or more once scaled: kept apart so that the usual path
 // stays small.
 [[gnu::noinline]] void lay_out_wide(char* dst, u128 q, bool minus, int w, int d) {
@@ -137,10 +156,15 @@ void lay_out(char* dst, Unsigned q, bool minus, int w, int d) {
 }  // namespace
 
 void edit_f_output(char* dst, float v, int w, int d) {
-    if (!std::isfinite(v)) return edit_non_finite(dst, v, w);
     float magnitude = std::fabs(v);
-    // Anything of 1e16 or more has at least 17 integer digits: never fits w <= 16.
-    if (magnitude >= 1e16f || w > 40 || d > 9) return fill(dst, w, '*');
+    // One test keeps the usual values on the usual path: not-a-number,
+    // infinities and anything of 1e16 or more (at least 17 integer digits:
+    // never fits w <= 16) all fail it.
+    if (!(magnitude < 1e16f)) {
+        if (!std::isfinite(v)) return edit_non_finite(dst, v, w);
+        return fill(dst, w, '*');
+    }
+    if (w > 40 || d > 9) return fill(dst, w, '*');
 
     u128 q = scaled_rounded(magnitude, d);
     bool minus = std::signbit(v) && q != 0;
