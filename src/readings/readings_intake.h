@@ -16,14 +16,4 @@ namespace dorvane {
 // severe (99) before any record of the block is read.
 void read_readings(Run& run, Specimen& spec, Readings& r, InputUnit& in);
 
-// Clock-field pass: a day or hour below the reading before it repeats that
-// reading's value (1, 0, 0, 2 -> 1, 1, 1, 2). Minutes are left as read.
-void carry_clock_fields(int nread, Readings& r);
-
-// Seating correction: steepest ring/strain-dial gradient within readings 2
-// to NREAD80, the loading line of that slope through the reading before
-// it, and the strain dial zero moved to where that line meets zero net
-// ring load. With NREAD80 below 2 nothing is corrected.
-void correct_seating(const Run& run, const Specimen& spec, Readings& r);
-
 }  // namespace dorvane
