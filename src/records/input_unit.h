@@ -46,6 +46,7 @@ public:
     const std::string& path() const { return path_; }
 
 private:
+    struct Reader;
     bool next_record(std::string_view& record);
     bool read_items(const Layout& layout, std::span<const InItem> items);
     [[noreturn]] void fail(int number) const;

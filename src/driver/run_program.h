@@ -1,0 +1,27 @@
+// A whole run once the two names are known: open the files, write the
+// header, read the input through, end the run.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "records/output_unit.h"
+#include "records/run_state.h"
+
+namespace dorvane {
+
+// The report header: both 12-character names as typed, a rule, an empty line.
+void write_report_header(const Run& run, OutputUnit& report);
+
+// Runs with the names typed at the prompts (12 characters each) against the
+// file system. Returns the exit status: 0, or 1 after the run-time error
+// line was written to standard error. The report keeps every record
+// written before an error.
+int run_with_files(Run& run);
+
+// Runs on an input held in memory into a report held in memory, touching no
+// file. Returns the exit status; *error_line receives the run-time error
+// line (without line end) when the status is 1.
+int run_in_memory(std::string_view input, std::string& report, std::string* error_line = nullptr);
+
+}  // namespace dorvane
