@@ -23,5 +23,5 @@ int main() {
             return 1;
         }
     }
-    return run_with_files(run);
+    return run_with_files(run, trimmed_name(run.input_name), trimmed_name(run.report_name));
 }

@@ -17,19 +17,20 @@ void write_report_header(const Run& run, OutputUnit& report) {
                  {run.report_name, run.input_name});
 }
 
-int run_with_files(Run& run) {
+int run_with_files(Run& run, const std::string& input_path, const std::string& report_path,
+                   const RunHooks& hooks) {
+    std::FILE* input_file = nullptr;
     std::FILE* report_file = nullptr;
     std::unique_ptr<OutputUnit> report;
     int status = 0;
     try {
         // Unit 5 first: a missing input never creates the report.
-        const std::string input_name = trimmed_name(run.input_name);
-        InputUnit in(5, absolute_name(input_name), read_input_file(input_name));
-        const std::string report_name = trimmed_name(run.report_name);
-        report_file = create_report_file(report_name);
-        report = std::make_unique<OutputUnit>(6, absolute_name(report_name), report_file);
+        input_file = open_input_file(input_path);
+        InputUnit in(5, absolute_name(input_path), input_file);
+        report_file = create_report_file(report_path);
+        report = std::make_unique<OutputUnit>(6, absolute_name(report_path), report_file);
         write_report_header(run, *report);
-        run_tests(run, in, *report);
+        run_tests(run, in, *report, hooks);
     } catch (const RunError& e) {
         if (report) report->flush();
         std::fprintf(stderr, "%s\n", e.line().c_str());
@@ -37,6 +38,7 @@ int run_with_files(Run& run) {
     }
     report.reset();  // hands the last records to the file
     if (report_file) std::fclose(report_file);
+    if (input_file) std::fclose(input_file);
     return status;
 }
 

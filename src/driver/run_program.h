@@ -7,17 +7,20 @@
 
 #include "records/output_unit.h"
 #include "records/run_state.h"
+#include "driver/test_loop.h"
 
 namespace dorvane {
 
 // The report header: both 12-character names as typed, a rule, an empty line.
 void write_report_header(const Run& run, OutputUnit& report);
 
-// Runs with the names typed at the prompts (12 characters each) against the
-// file system. Returns the exit status: 0, or 1 after the run-time error
-// line was written to standard error. The report keeps every record
-// written before an error.
-int run_with_files(Run& run);
+// Runs on the files named input_path and report_path (relative names are
+// taken against the current folder); run.input_name and run.report_name are
+// the 12-character names the report header shows. Returns the exit status:
+// 0, or 1 after the run-time error line was written to standard error. The
+// report keeps every record written before an error.
+int run_with_files(Run& run, const std::string& input_path, const std::string& report_path,
+                   const RunHooks& hooks = {});
 
 // Runs on an input held in memory into a report held in memory, touching no
 // file. Returns the exit status; *error_line receives the run-time error

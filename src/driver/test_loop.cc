@@ -1,5 +1,6 @@
 #include "driver/test_loop.h"
 
+#include "envelope/envelope.h"
 #include "readings/readings.h"
 #include "records/input_file.h"
 #include "specimen/apparatus.h"
@@ -32,25 +33,28 @@ void read_specimen_records(InputLayout layout, InputFields& f, InputUnit& in) {
 struct TestState {
     Specimen specimen;
     Readings readings;
+    Envelope envelope;
 };
 
 // One test after its records are read: every step in its fixed order.
-void run_test(Run& run, TestState& t, OutputUnit& report) {
+void run_test(Run& run, TestState& t, InputUnit& in, OutputUnit& report) {
     Specimen& specimen = t.specimen;
     Readings& readings = t.readings;
     settle_apparatus(run, specimen);
     prepare_specimen(run, specimen, readings);
     write_specimen_blocks(run, specimen, report);
+    store_test_result(run, readings, t.envelope, in.path());
 }
 
 }  // namespace
 
-void run_tests(Run& run, InputUnit& in, OutputUnit& report) {
+void run_tests(Run& run, InputUnit& in, OutputUnit& report, const RunHooks& hooks) {
     TestState t;
     InputLayout layout = read_general_data(run, in, report);
     while (read_title_block(run, layout, in, report)) {
         read_specimen_records(layout, run.in, in);
-        run_test(run, t, report);
+        run_test(run, t, in, report);
+        if (hooks.after_test) hooks.after_test(run, t.specimen, t.readings);
 
         // End-of-test dispatch, its conditions in this order.
         if (run.EXTFLG > 8) layout = InputLayout::Extended;
@@ -58,6 +62,8 @@ void run_tests(Run& run, InputUnit& in, OutputUnit& report) {
         else if (run.in.MODE >= 7) layout = InputLayout::Standard;
         else layout = InputLayout::Short;
     }
+    end_of_run(run, t.envelope, report);
+    if (hooks.at_end) hooks.at_end(run, t.envelope);
 }
 
 }  // namespace dorvane

@@ -29,36 +29,29 @@ bool invalid_name(const std::string& name) {
 
 }  // namespace
 
-std::string read_input_file(const std::string& name) {
+std::FILE* open_input_file(const std::string& name) {
     const std::string path = absolute_name(name);
     if (invalid_name(name)) throw RunError{43, 5, path};
-    struct stat st;
-    if (::stat(name.c_str(), &st) != 0) {
-        if (errno == EACCES) throw RunError{9, 5, path};
-        if (errno == ENAMETOOLONG) throw RunError{43, 5, path};
-        throw RunError{29, 5, path};
-    }
-    if (S_ISDIR(st.st_mode)) throw RunError{9, 5, path};
     int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        if (errno == EMFILE || errno == ENFILE) throw RunError{30, 5, path};
-        if (errno == ENOENT) throw RunError{29, 5, path};
+        switch (errno) {
+            case ENOENT: case ENOTDIR: throw RunError{29, 5, path};
+            case EMFILE: case ENFILE: throw RunError{30, 5, path};
+            case ENAMETOOLONG: throw RunError{43, 5, path};
+            default: throw RunError{9, 5, path};
+        }
+    }
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        ::close(fd);
         throw RunError{9, 5, path};
     }
-    std::string content;
-    char buffer[1 << 16];
-    for (;;) {
-        ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            ::close(fd);
-            throw RunError{9, 5, path};
-        }
-        if (n == 0) break;
-        content.append(buffer, static_cast<size_t>(n));
+    std::FILE* f = ::fdopen(fd, "rb");
+    if (!f) {
+        ::close(fd);
+        throw RunError{30, 5, path};
     }
-    ::close(fd);
-    return content;
+    return f;
 }
 
 std::FILE* create_report_file(const std::string& name) {

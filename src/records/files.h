@@ -10,9 +10,9 @@ namespace dorvane {
 // and symbolic links not resolved (the form error lines show).
 std::string absolute_name(const std::string& name);
 
-// The whole content of an existing input file (unit 5). Errors: 43 empty or
+// Opens an existing input file (unit 5) for reading. Errors: 43 empty or
 // invalid name, 29 missing file or folder, 9 a folder or unreadable file.
-std::string read_input_file(const std::string& name);
+std::FILE* open_input_file(const std::string& name);
 
 // Creates the report file (unit 6); never opens an existing one. Errors: 43
 // empty or invalid name, 10 the name exists in any form (left untouched),

@@ -20,24 +20,64 @@ InputUnit::InputUnit(int unit, std::string path, std::string content)
 
 void InputUnit::fail(int number) const { throw RunError{number, unit_, path_}; }
 
-// The next line, without its LF and a CR just before it (or at the very end). A lone control-Z
-// is the end of the file, and so is everything after it.
+InputUnit::InputUnit(int unit, std::string path, std::FILE* file)
+    : unit_(unit), path_(std::move(path)), file_(file) {}
+
+// The next line including a CR before its LF; false at the end of the data.
+bool InputUnit::next_line(std::string_view& line) {
+    if (!file_) {
+        if (pos_ >= content_.size()) return false;
+        size_t end = content_.find('\n', pos_);
+        if (end == std::string::npos) end = content_.size();
+        line = std::string_view(content_).substr(pos_, end - pos_);
+        pos_ = end + 1;
+        return true;
+    }
+    long_line_.clear();
+    bool partial = false;
+    for (;;) {
+        if (block_pos_ >= block_.size()) {
+            block_.resize(1 << 16);
+            size_t n = std::fread(block_.data(), 1, block_.size(), file_);
+            if (std::ferror(file_)) fail(24);
+            block_.resize(n);
+            block_pos_ = 0;
+            if (n == 0) {
+                if (!partial) return false;
+                line = long_line_;
+                return true;
+            }
+        }
+        size_t end = block_.find('\n', block_pos_);
+        if (end != std::string::npos) {
+            std::string_view piece = std::string_view(block_).substr(block_pos_, end - block_pos_);
+            block_pos_ = end + 1;
+            if (!partial) {
+                line = piece;  // the usual case: the line lies within one block
+            } else {
+                long_line_ += piece;
+                line = long_line_;
+            }
+            return true;
+        }
+        long_line_.append(block_, block_pos_, std::string::npos);
+        block_pos_ = block_.size();
+        partial = true;
+    }
+}
+
+// The next record: a line without its LF and without a CR at its end. A lone
+// control-Z is the end of the file, and so is everything after it.
 bool InputUnit::next_record(std::string_view& record) {
-    if (ended_ || pos_ >= content_.size()) {
+    if (ended_ || !next_line(record)) {
         ended_ = true;
         return false;
     }
-    size_t end = content_.find('\n', pos_);
-    size_t next = end == std::string::npos ? content_.size() : end + 1;
-    if (end == std::string::npos) end = content_.size();
-    size_t stop = end;
-    if (stop > pos_ && content_[stop - 1] == '\r') --stop;
-    record = std::string_view(content_).substr(pos_, stop - pos_);
+    if (!record.empty() && record.back() == '\r') record.remove_suffix(1);
     if (record == "\x1a") {
         ended_ = true;
         return false;
     }
-    pos_ = next;
     ++line_;
     return true;
 }

@@ -198,3 +198,35 @@ TEST(ListRead, ValuesNullsRepeatsAndErrors) {
 
 }  // namespace
 }  // namespace dorvane
+
+namespace dorvane {
+namespace {
+
+// Lines read from a file in blocks: a line longer than a block, CR LF ends,
+// a last line without a line end.
+TEST(Read, FromFileAcrossBlocks) {
+    std::FILE* f = std::tmpfile();
+    ASSERT_NE(f, nullptr);
+    std::string long_line = "     7.5" + std::string(200000, ' ') + "9";
+    std::string text = long_line + "\r\n" + std::string(65530, 'x') + "\r\n     1.5\r\n     2.5";
+    std::fwrite(text.data(), 1, text.size(), f);
+    std::rewind(f);
+    InputUnit unit(5, "/d/IN.DAT", f);
+    Real a, b;
+    unit.read("(2F8.0)", {a, b});
+    EXPECT_EQ(a.v, 7.5f);
+    EXPECT_EQ(b.v, 0.0f);
+    std::string title(8, '?');
+    unit.read("(2A4)", {InItem(title)});
+    EXPECT_EQ(title, "xxxx    ");  // A4 into an 8-character item: blank-padded
+    unit.read("(F8.0)", {a});
+    unit.read("(F8.0)", {b});
+    EXPECT_EQ(a.v, 1.5f);
+    EXPECT_EQ(b.v, 2.5f);
+    EXPECT_EQ(unit.line_number(), 4);
+    EXPECT_FALSE(unit.read_or_end(layout_of("(F8.0)"), std::vector<InItem>{InItem(a)}));
+    std::fclose(f);
+}
+
+}  // namespace
+}  // namespace dorvane
