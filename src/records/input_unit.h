@@ -1,6 +1,7 @@
 // An input unit: the records (lines) of a text, read through layouts.
 #pragma once
 
+#include <cstdio>
 #include <initializer_list>
 #include <span>
 #include <string>
@@ -24,8 +25,11 @@ struct InItem {
 
 class InputUnit {
 public:
-    // The whole content of the file; path is the absolute name for errors.
+    // Records from a text held in memory; path is the absolute name for errors.
     InputUnit(int unit, std::string path, std::string content);
+    // Records read from an open file as they are needed (not owned), so that
+    // memory does not grow with the length of the file.
+    InputUnit(int unit, std::string path, std::FILE* file);
 
     // READ(unit, layout, items); the end of the file is error 24.
     void read(const char* layout_text, std::initializer_list<InItem> items) {
@@ -46,14 +50,21 @@ public:
     const std::string& path() const { return path_; }
 
 private:
+    struct Reader;
     bool next_record(std::string_view& record);
     bool read_items(const Layout& layout, std::span<const InItem> items);
     [[noreturn]] void fail(int number) const;
 
     int unit_;
     std::string path_;
-    std::string content_;
-    size_t pos_ = 0;
+    bool next_line(std::string_view& line);
+
+    std::string content_;     // the text of an in-memory unit
+    size_t pos_ = 0;          // next unread byte of content_
+    std::FILE* file_ = nullptr;
+    std::string block_;       // bytes read from the file, not yet taken
+    size_t block_pos_ = 0;
+    std::string long_line_;   // a line that crossed a block boundary
     int line_ = 0;
     bool ended_ = false;
 };

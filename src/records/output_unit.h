@@ -50,6 +50,7 @@ public:
     void flush();
 
 private:
+    struct Writer;
     void end_record();
 
     int unit_;

@@ -18,6 +18,16 @@ struct Real {
     operator double() const { return v; }
 };
 
+// Integer part of a real, truncated toward zero, as counts and options are
+// taken from the input: a non-finite value gives 0, a huge one the nearest
+// 32-bit integer.
+inline int truncate_to_int(double x) {
+    if (!(x == x) || x - x != 0) return 0;
+    if (x >= 2147483647.0) return 2147483647;
+    if (x <= -2147483648.0) return -2147483647 - 1;
+    return static_cast<int>(x);
+}
+
 // Reading arrays are indexed 1..80 as in the laboratory's formulas;
 // element 0 exists but is never part of a test (it stays 0).
 constexpr int kMaxReadings = 80;

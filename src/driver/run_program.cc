@@ -1,0 +1,61 @@
+#include "driver/run_program.h"
+
+#include <cstdio>
+#include <memory>
+
+#include "driver/dialogue.h"
+#include "driver/test_loop.h"
+#include "records/files.h"
+#include "records/input_unit.h"
+#include "records/output_unit.h"
+#include "records/run_error.h"
+
+namespace dorvane {
+
+void write_report_header(const Run& run, OutputUnit& report) {
+    report.write("(' *** ', A, ' :  ', A, ' RUN ON DORVANE OF 6 July 2006 ***', /, 5X, 58('-'), /)",
+                 {run.report_name, run.input_name});
+}
+
+int run_with_files(Run& run, const std::string& input_path, const std::string& report_path,
+                   const RunHooks& hooks) {
+    std::FILE* input_file = nullptr;
+    std::FILE* report_file = nullptr;
+    std::unique_ptr<OutputUnit> report;
+    int status = 0;
+    try {
+        // Unit 5 first: a missing input never creates the report.
+        input_file = open_input_file(input_path);
+        InputUnit in(5, absolute_name(input_path), input_file);
+        report_file = create_report_file(report_path);
+        report = std::make_unique<OutputUnit>(6, absolute_name(report_path), report_file);
+        write_report_header(run, *report);
+        run_tests(run, in, *report, hooks);
+    } catch (const RunError& e) {
+        if (report) report->flush();
+        std::fprintf(stderr, "%s\n", e.line().c_str());
+        status = 1;
+    }
+    report.reset();  // hands the last records to the file
+    if (report_file) std::fclose(report_file);
+    if (input_file) std::fclose(input_file);
+    return status;
+}
+
+int run_in_memory(std::string_view input, std::string& report_text, std::string* error_line) {
+    Run run;
+    run.input_name = "INPUT.DAT   ";
+    run.report_name = "REPORT.OUT  ";
+    try {
+        InputUnit in(5, "/INPUT.DAT", std::string(input));
+        OutputUnit report(&report_text);
+        write_report_header(run, report);
+        run_tests(run, in, report);
+    } catch (const RunError& e) {
+        if (error_line) *error_line = e.line();
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace dorvane

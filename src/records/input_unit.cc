@@ -1,0 +1,152 @@
+#include "records/input_unit.h"
+
+#include <cstring>
+
+#include "records/f_editing.h"
+#include "records/layout_walk.h"
+#include "records/run_error.h"
+
+namespace dorvane {
+
+namespace {
+
+// Thrown inside a READ when the end of the file is met.
+struct EndOfFile {};
+
+}  // namespace
+
+InputUnit::InputUnit(int unit, std::string path, std::string content)
+    : unit_(unit), path_(std::move(path)), content_(std::move(content)) {}
+
+void InputUnit::fail(int number) const { throw RunError{number, unit_, path_}; }
+
+InputUnit::InputUnit(int unit, std::string path, std::FILE* file)
+    : unit_(unit), path_(std::move(path)), file_(file) {}
+
+// The next line including a CR before its LF; false at the end of the data.
+bool InputUnit::next_line(std::string_view& line) {
+    if (!file_) {
+        if (pos_ >= content_.size()) return false;
+        size_t end = content_.find('\n', pos_);
+        if (end == std::string::npos) end = content_.size();
+        line = std::string_view(content_).substr(pos_, end - pos_);
+        pos_ = end + 1;
+        return true;
+    }
+    long_line_.clear();
+    bool partial = false;
+    for (;;) {
+        if (block_pos_ >= block_.size()) {
+            block_.resize(1 << 16);
+            size_t n = std::fread(block_.data(), 1, block_.size(), file_);
+            if (std::ferror(file_)) fail(24);
+            block_.resize(n);
+            block_pos_ = 0;
+            if (n == 0) {
+                if (!partial) return false;
+                line = long_line_;
+                return true;
+            }
+        }
+        size_t end = block_.find('\n', block_pos_);
+        if (end != std::string::npos) {
+            std::string_view piece = std::string_view(block_).substr(block_pos_, end - block_pos_);
+            block_pos_ = end + 1;
+            if (!partial) {
+                line = piece;  // the usual case: the line lies within one block
+            } else {
+                long_line_ += piece;
+                line = long_line_;
+            }
+            return true;
+        }
+        long_line_.append(block_, block_pos_, std::string::npos);
+        block_pos_ = block_.size();
+        partial = true;
+    }
+}
+
+// The next record: a line without its LF and without a CR at its end. A lone
+// control-Z is the end of the file, and so is everything after it.
+bool InputUnit::next_record(std::string_view& record) {
+    if (ended_ || !next_line(record)) {
+        ended_ = true;
+        return false;
+    }
+    if (!record.empty() && record.back() == '\r') record.remove_suffix(1);
+    if (record == "\x1a") {
+        ended_ = true;
+        return false;
+    }
+    ++line_;
+    return true;
+}
+
+struct InputUnit::Reader {
+    InputUnit& unit;
+    std::span<const InItem> items;
+    std::string_view record;
+    size_t pos = 0;
+
+    void start() {
+        if (!unit.next_record(record)) throw EndOfFile{};
+        pos = 0;
+    }
+    void on_record_end() { start(); }
+    void on_skip(int n) { pos += static_cast<size_t>(n); }
+    void on_literal(const std::string&) {}
+    void on_data(const LayoutNode& node, int index) {
+        const InItem& item = items[static_cast<size_t>(index)];
+        size_t width = static_cast<size_t>(node.kind == LayoutNode::Kind::A && node.width == 0 ? item.length
+                                                                                                 : node.width);
+        // The field: w characters, blanks beyond the end of the record.
+        std::string_view field = pos < record.size() ? record.substr(pos, width) : std::string_view();
+        if (node.kind == LayoutNode::Kind::A) {
+            pos += width;
+            // Aw into an item of length n: the rightmost n of w, or w padded.
+            size_t n = static_cast<size_t>(item.length);
+            std::string padded(field);
+            padded.resize(width, ' ');
+            if (width >= n) {
+                std::memcpy(item.text, padded.data() + (width - n), n);
+            } else {
+                std::memcpy(item.text, padded.data(), width);
+                std::memset(item.text + width, ' ', n - width);
+            }
+            return;
+        }
+        // A comma ends a numeric field early; the next field starts after it.
+        size_t comma = field.find(',');
+        if (comma != std::string_view::npos) {
+            field = field.substr(0, comma);
+            pos += comma + 1;
+        } else {
+            pos += width;
+        }
+        float value = 0.0f;
+        if (!edit_f_input(field, node.decimals, value)) unit.fail(64);
+        *item.real = Real(value);
+    }
+};
+
+bool InputUnit::read_items(const Layout& layout, std::span<const InItem> items) {
+    Reader reader{*this, items, {}, 0};
+    try {
+        reader.start();
+        LayoutWalk<Reader> walk(layout, static_cast<int>(items.size()), reader);
+        walk.run();
+    } catch (const EndOfFile&) {
+        return false;
+    }
+    return true;
+}
+
+void InputUnit::read(const Layout& layout, std::span<const InItem> items) {
+    if (!read_items(layout, items)) fail(24);
+}
+
+bool InputUnit::read_or_end(const Layout& layout, std::span<const InItem> items) {
+    return read_items(layout, items);
+}
+
+}  // namespace dorvane

@@ -1,0 +1,153 @@
+#include "records/layout.h"
+
+#include <cctype>
+#include <memory>
+#include <stdexcept>
+#include <unordered_map>
+
+namespace dorvane {
+
+namespace {
+
+class Parser {
+public:
+    explicit Parser(std::string_view text) : s_(text) {}
+
+    Layout parse() {
+        skip_separators();
+        expect('(');
+        Layout layout;
+        layout.nodes = parse_list();
+        expect(')');
+        skip_separators();
+        if (pos_ != s_.size()) fail("text after the closing parenthesis");
+        layout.reversion_index = 0;
+        for (size_t i = 0; i < layout.nodes.size(); ++i)
+            if (layout.nodes[i].kind == LayoutNode::Kind::Group) layout.reversion_index = static_cast<int>(i);
+        layout.has_data = has_data(layout.nodes);
+        return layout;
+    }
+
+private:
+    static bool has_data(const std::vector<LayoutNode>& nodes) {
+        for (const auto& n : nodes)
+            if (n.is_data() || (n.kind == LayoutNode::Kind::Group && has_data(n.children))) return true;
+        return false;
+    }
+
+    [[noreturn]] void fail(const char* what) const {
+        throw std::invalid_argument("record layout " + std::string(s_) + ": " + what);
+    }
+
+    void skip_separators() {
+        while (pos_ < s_.size() && (s_[pos_] == ' ' || s_[pos_] == ',')) ++pos_;
+    }
+
+    void expect(char c) {
+        skip_separators();
+        if (pos_ >= s_.size() || s_[pos_] != c) fail("unexpected character");
+        ++pos_;
+    }
+
+    bool peek_digit() const { return pos_ < s_.size() && std::isdigit(static_cast<unsigned char>(s_[pos_])); }
+
+    int number() {
+        if (!peek_digit()) fail("number expected");
+        int n = 0;
+        while (peek_digit()) {
+            n = n * 10 + (s_[pos_++] - '0');
+            if (n > 100000) fail("number too large");
+        }
+        return n;
+    }
+
+    std::vector<LayoutNode> parse_list() {
+        std::vector<LayoutNode> nodes;
+        for (;;) {
+            skip_separators();
+            if (pos_ >= s_.size()) fail("missing closing parenthesis");
+            if (s_[pos_] == ')') return nodes;
+            nodes.push_back(parse_item());
+        }
+    }
+
+    LayoutNode parse_item() {
+        int count = peek_digit() ? number() : -1;
+        if (pos_ >= s_.size()) fail("descriptor expected");
+        char c = static_cast<char>(std::toupper(static_cast<unsigned char>(s_[pos_])));
+        LayoutNode node{};
+        node.repeat = count < 0 ? 1 : count;
+        if (c == '(') {
+            ++pos_;
+            node.kind = LayoutNode::Kind::Group;
+            node.children = parse_list();
+            expect(')');
+        } else if (c == '\'') {
+            node.kind = LayoutNode::Kind::Literal;
+            node.text = literal();
+        } else if (c == '/') {
+            ++pos_;
+            node.kind = LayoutNode::Kind::Slash;
+        } else if (c == 'X') {
+            ++pos_;
+            node.kind = LayoutNode::Kind::Skip;
+            node.width = count < 0 ? 1 : count;
+            node.repeat = 1;
+        } else if (c == 'F') {
+            ++pos_;
+            node.kind = LayoutNode::Kind::F;
+            node.width = number();
+            expect('.');
+            node.decimals = number();
+        } else if (c == 'I') {
+            ++pos_;
+            node.kind = LayoutNode::Kind::I;
+            node.width = number();
+        } else if (c == 'A') {
+            ++pos_;
+            node.kind = LayoutNode::Kind::A;
+            node.width = peek_digit() ? number() : 0;
+        } else {
+            fail("unknown descriptor");
+        }
+        return node;
+    }
+
+    // 'text' with '' standing for one apostrophe.
+    std::string literal() {
+        ++pos_;
+        std::string text;
+        for (;;) {
+            if (pos_ >= s_.size()) fail("unterminated literal");
+            char c = s_[pos_++];
+            if (c == '\'') {
+                if (pos_ < s_.size() && s_[pos_] == '\'') {
+                    text.push_back('\'');
+                    ++pos_;
+                } else {
+                    return text;
+                }
+            } else {
+                text.push_back(c);
+            }
+        }
+    }
+
+    std::string_view s_;
+    size_t pos_ = 0;
+};
+
+}  // namespace
+
+Layout parse_layout(std::string_view text) { return Parser(text).parse(); }
+
+const Layout& layout_of(const char* text) {
+    // Keyed by the literal's address: each layout in the code is parsed once.
+    // The program is single-threaded.
+    static std::unordered_map<const char*, std::unique_ptr<Layout>> cache;
+    auto it = cache.find(text);
+    if (it == cache.end()) it = cache.emplace(text, std::make_unique<Layout>(parse_layout(text))).first;
+    return *it->second;
+}
+
+}  // namespace dorvane

@@ -1,0 +1,65 @@
+// Walks a layout for one READ or WRITE statement: groups entered as often as
+// their repeat counts say, format reversion when items remain at the end.
+#pragma once
+
+#include "records/layout.h"
+
+namespace dorvane {
+
+// The statement's side of the walk. on_data is called once per data
+// descriptor while items remain; the walk stops at the first data
+// descriptor met with no item left, or at the end of the layout when none
+// remain. on_record_end is called at every slash and before each reversion.
+template <class Visitor>
+class LayoutWalk {
+public:
+    LayoutWalk(const Layout& layout, int items, Visitor& visitor)
+        : layout_(layout), items_(items), visitor_(visitor) {}
+
+    void run() {
+        if (!walk(layout_.nodes, 0)) return;
+        // Items remain: revert to the last outermost group (or the start).
+        while (items_left() && layout_.has_data) {
+            visitor_.on_record_end();
+            if (!walk(layout_.nodes, static_cast<size_t>(layout_.reversion_index))) return;
+        }
+    }
+
+private:
+    bool items_left() const { return used_ < items_; }
+
+    // False when the statement has ended (no item for a data descriptor).
+    bool walk(const std::vector<LayoutNode>& nodes, size_t first) {
+        for (size_t k = first; k < nodes.size(); ++k) {
+            const LayoutNode& node = nodes[k];
+            for (int r = 0; r < node.repeat; ++r) {
+                switch (node.kind) {
+                    case LayoutNode::Kind::Group:
+                        if (!walk(node.children, 0)) return false;
+                        break;
+                    case LayoutNode::Kind::Slash:
+                        visitor_.on_record_end();
+                        break;
+                    case LayoutNode::Kind::Skip:
+                        visitor_.on_skip(node.width);
+                        break;
+                    case LayoutNode::Kind::Literal:
+                        visitor_.on_literal(node.text);
+                        break;
+                    default:
+                        if (!items_left()) return false;
+                        visitor_.on_data(node, used_++);
+                        break;
+                }
+            }
+        }
+        return true;
+    }
+
+    const Layout& layout_;
+    int items_;
+    int used_ = 0;
+    Visitor& visitor_;
+};
+
+}  // namespace dorvane
