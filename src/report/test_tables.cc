@@ -26,7 +26,7 @@ void write_table_b(const Run& run, const Specimen& sp, const Readings& rd, Outpu
 }
 
 // Table C: the failure reading's strains and the corrections of S1 and S3.
-void write_table_c(const Run& run, const Specimen& sp, const Readings& rd, OutputUnit& rep) {
+void write_table_c(const Run& run, const Specimen&, const Readings& rd, OutputUnit& rep) {
     rep.write("(/, 4X, '2/24', 5X, '**', 5X, 'T3/1    T3/2    T3/3    T3/4    T3/5    T3/6    T3/7    T3/8    T3/9    3/10    3/11    3/12    3/13  3/14', /, 3X, 'ACTKFP', 4X, '**', 4X, 'TESTNO  FAILMD   ALPA   DELTAS  BEDPER  STGPER  AXSTRN  VOLSTN  ERSIG1  CMS1DS  CMS1LR  CMS3DS  CMS3LR  CFS1DS', /, 3X, 'KGF/CM', 4X, '**', 4X, 'SER/NO   (NO)   (DEGR)   (%)', 5X, '(%)', 5X, '(%)', 5X, '(%)', 5X, '(%)', 5X, '(%)', 4X, 'KG/CM2  KG/CM2  KG/CM2  KG/CM2  KG/CM2', /, 3X, 126('-'))");
     const InputFields& in = run.in;
     const int f = reading_index(rd.IFAIL);
@@ -35,7 +35,6 @@ void write_table_c(const Run& run, const Specimen& sp, const Readings& rd, Outpu
               {in.ACTKFP, in.TESTNO, in.FAILMD, in.ALPHA, rd.DELTAS[f], rd.BEDPER, rd.STGPER,
                rd.AXSTRN[f], rd.VOLSTRN[f], rd.ERSIG1[f], rd.CMS1DS[f], rd.CMS1LR[f],
                rd.CMS3DS[f], rd.CMS3LR[f], rd.CFS1DS[f]});
-    (void)sp;
 }
 
 // Table D: the failure reading's stresses and the apparatus readings.
