@@ -64,7 +64,7 @@ int ultimate_reading(const Readings& r, int nread) {
 
 void derive_test_results(Run& run, const Specimen& spec, Readings& r) {
     InputFields& in = run.in;
-    const int nread = spec.NREAD;
+    const int nread = readings_held(spec.NREAD);
 
     if (nread <= 0) {
         // No reading: no failure reading; values "at reading 0" are 0.

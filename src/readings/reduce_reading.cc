@@ -235,7 +235,8 @@ void reduce_readings(Run& run, Specimen& spec, Readings& r) {
     r.IFAIL = 0;
     r.TCFAIL = 0.0f;
     r.IEND = 0;
-    for (int i = 1; i <= spec.NREAD; ++i) reduce_reading(run, spec, r, i);
+    const int nread = readings_held(spec.NREAD);
+    for (int i = 1; i <= nread; ++i) reduce_reading(run, spec, r, i);
     derive_test_results(run, spec, r);
 }
 

@@ -3,7 +3,7 @@
 namespace dorvane {
 
 void correct_seating(const Run& run, const Specimen& spec, Readings& r) {
-    const int nread80 = spec.NREAD80;
+    const int nread80 = readings_held(spec.NREAD80);
     if (nread80 < 2) return;  // no gradient to find: dial left as read
 
     for (int i = 2; i <= nread80; ++i) {
@@ -47,7 +47,7 @@ void correct_seating(const Run& run, const Specimen& spec, Readings& r) {
     if (remove_uplift) p0 = r.PR_DIA[r.IGPREV] - u;
     r.SEATCOR = r.S_DIAL[r.IGPREV] - p0 / r.GRDPRS[r.IGMAX];
 
-    for (int i = 1; i <= spec.NREAD; ++i) {
+    for (int i = 1; i <= readings_held(spec.NREAD); ++i) {
         if (i < r.IGPREV) {
             // Before the steep part: the point of the loading line at this ring load.
             Real x = r.PR_DIA[i];
