@@ -9,39 +9,47 @@ namespace dorvane {
 
 namespace {
 
-// A bound on the flattened length: layouts in the code are a few dozen
-// steps; this only stops a mistyped repeat count from eating memory.
+// Bounds on the flattened layout: layouts in the code are a few dozen steps
+// and literals of a few hundred characters; these only stop a mistyped
+// repeat count from eating memory.
 constexpr size_t kMaxSteps = 100000;
+constexpr size_t kMaxLiteral = 100000;
 
-// Appends the steps of one node. A literal joins the literal step before it
-// unless that step lies before join_from.
+[[noreturn]] void too_long(std::string_view text) {
+    throw std::invalid_argument("record layout " + std::string(text) + ": too long once repeats are expanded");
+}
+
+// Appends one step. A literal joins the literal step before it unless that
+// step lies before join_from.
+void append_step(const LayoutNode& step, std::vector<LayoutNode>& steps, size_t join_from, std::string_view text) {
+    if (step.kind == LayoutNode::Kind::Literal && steps.size() > join_from &&
+        steps.back().kind == LayoutNode::Kind::Literal) {
+        if (steps.back().text.size() + step.text.size() > kMaxLiteral) too_long(text);
+        steps.back().text += step.text;
+        return;
+    }
+    if (steps.size() >= kMaxSteps) too_long(text);
+    steps.push_back(step);
+}
+
+// Appends the steps of one node, its repeat count expanded.
 void append_steps(const LayoutNode& node, std::vector<LayoutNode>& steps, size_t join_from, std::string_view text) {
     if (node.kind == LayoutNode::Kind::Group) {
-        for (int r = 0; r < node.repeat; ++r)
-            for (const LayoutNode& child : node.children) append_steps(child, steps, join_from, text);
+        std::vector<LayoutNode> once;  // one pass through the group
+        for (const LayoutNode& child : node.children) append_steps(child, once, 0, text);
+        for (int r = 0; r < node.repeat && !once.empty(); ++r)
+            for (const LayoutNode& step : once) append_step(step, steps, join_from, text);
         return;
     }
-    if (node.kind == LayoutNode::Kind::Literal) {
-        if (node.repeat == 0) return;  // 0('x') is carried out zero times
-        std::string repeated;
-        for (int r = 0; r < node.repeat; ++r) repeated += node.text;
-        if (steps.size() > join_from && steps.back().kind == LayoutNode::Kind::Literal) {
-            steps.back().text += repeated;
-        } else {
-            LayoutNode step{};
-            step.kind = LayoutNode::Kind::Literal;
-            step.text = std::move(repeated);
-            steps.push_back(std::move(step));
-        }
-        return;
+    LayoutNode step = node;
+    step.repeat = 1;
+    if (node.kind == LayoutNode::Kind::Literal) {  // 58('-') is one literal of 58 hyphens
+        if (node.text.size() * static_cast<size_t>(node.repeat) > kMaxLiteral) too_long(text);
+        step.text.clear();
+        for (int r = 0; r < node.repeat; ++r) step.text += node.text;
+        return append_step(step, steps, join_from, text);
     }
-    for (int r = 0; r < node.repeat; ++r) {
-        if (steps.size() >= kMaxSteps)
-            throw std::invalid_argument("record layout " + std::string(text) + ": too many descriptors");
-        LayoutNode step = node;
-        step.repeat = 1;
-        steps.push_back(std::move(step));
-    }
+    for (int r = 0; r < node.repeat; ++r) append_step(step, steps, join_from, text);
 }
 
 void flatten(Layout& layout, std::string_view text) {
@@ -72,6 +80,8 @@ public:
         for (size_t i = 0; i < layout.nodes.size(); ++i)
             if (layout.nodes[i].kind == LayoutNode::Kind::Group) layout.reversion_index = static_cast<int>(i);
         layout.has_data = has_data(layout.nodes);
+        layout.reversion_has_data =
+            has_data(std::vector<LayoutNode>(layout.nodes.begin() + layout.reversion_index, layout.nodes.end()));
         flatten(layout, s_);
         return layout;
     }
@@ -121,15 +131,18 @@ private:
 
     LayoutNode parse_item() {
         int count = peek_digit() ? number() : -1;
+        if (count == 0) fail("a repeat count must be positive");
         if (pos_ >= s_.size()) fail("descriptor expected");
         char c = static_cast<char>(std::toupper(static_cast<unsigned char>(s_[pos_])));
         LayoutNode node{};
         node.repeat = count < 0 ? 1 : count;
         if (c == '(') {
             ++pos_;
+            if (++depth_ > 32) fail("groups nested too deeply");
             node.kind = LayoutNode::Kind::Group;
             node.children = parse_list();
             expect(')');
+            --depth_;
         } else if (c == '\'') {
             node.kind = LayoutNode::Kind::Literal;
             node.text = literal();
@@ -147,14 +160,18 @@ private:
             node.width = number();
             expect('.');
             node.decimals = number();
+            // The editing is exact for fields of up to 16 characters and 9 decimals.
+            if (node.width < 1 || node.width > 16 || node.decimals > 9) fail("F field out of range");
         } else if (c == 'I') {
             ++pos_;
             node.kind = LayoutNode::Kind::I;
             node.width = number();
+            if (node.width < 1) fail("I field out of range");
         } else if (c == 'A') {
             ++pos_;
             node.kind = LayoutNode::Kind::A;
-            node.width = peek_digit() ? number() : 0;
+            node.width = 0;  // A without a width: the item's length
+            if (peek_digit() && (node.width = number()) < 1) fail("A field out of range");
         } else {
             fail("unknown descriptor");
         }
@@ -183,6 +200,7 @@ private:
 
     std::string_view s_;
     size_t pos_ = 0;
+    int depth_ = 0;
 };
 
 }  // namespace

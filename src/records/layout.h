@@ -23,6 +23,7 @@ struct Layout {
     std::vector<LayoutNode> nodes;  // top level, between the outer parentheses
     int reversion_index = 0;        // where format reversion restarts
     bool has_data = false;          // any data descriptor at any depth
+    bool reversion_has_data = false;  // any data descriptor from reversion_index on
 
     // The same layout flattened for the walk, built once with the parse:
     // groups and repeat counts expanded, so every step has repeat 1 and no

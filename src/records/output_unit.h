@@ -49,6 +49,8 @@ public:
     // Hands buffered records to the file.
     void flush();
 
+    int unit() const { return unit_; }
+
 private:
     struct Writer;
     // Where whole records go: the caller's string, or the block for the file.

@@ -86,10 +86,9 @@ TEST(Write, LayoutRules) {
               " 1.0 2.0 3.0\r\n 4.0 5.0\r\n");
     EXPECT_EQ(written("(' A', 2(I3, 'x'), 5X)", {1, 2, 3}), " A  1x  2x\r\n  3x\r\n");
     // Literals in a row are joined once parsed, but never across the point
-    // where reversion restarts; a zero repeat writes nothing, not even blanks.
+    // where reversion restarts.
     EXPECT_EQ(written("(' A', 3('-'), 2X, ' B', 2('x', F4.1))", {Real(1.0f), Real(2.0f), Real(3.0f)}),
               " A---   Bx 1.0x 2.0\r\nx 3.0x\r\n");
-    EXPECT_EQ(written("('A', 2X, 0('-'))", {}), "A\r\n");
     EXPECT_EQ(written("(1X, 'IT''S', 3X)", {}), " IT'S\r\n");
     EXPECT_EQ(written("(2(2('-'), '+'))", {}), "--+--+\r\n");
     EXPECT_EQ(written("(F4.1, 1X, F4.1)", {Real(100.0f), Real(1.0f)}), "****  1.0\r\n");
@@ -231,6 +230,21 @@ TEST(Read, FromFileAcrossBlocks) {
     EXPECT_EQ(unit.line_number(), 4);
     EXPECT_FALSE(unit.read_or_end(layout_of("(F8.0)"), std::vector<InItem>{InItem(a)}));
     std::fclose(f);
+}
+
+}  // namespace
+}  // namespace dorvane
+
+namespace dorvane {
+namespace {
+
+// Layouts the engine refuses (they would loop or edit inexactly), and the
+// reversion that stops when what it would repeat holds no data descriptor.
+TEST(Layout, RefusedAndDegenerate) {
+    for (const char* bad : {"(0F8.0)", "(F17.2)", "(F8.10)", "(I0)", "(A0)", "(0X)", "(F8.0", "('abc)", "(Q5)",
+                            "(2(3(4(5(6(7(8(9(1(2(3(4(5(6(7(8(9(1(2(3(4(5(6(7(8(9(1(2(3(4(5(6(7(8(F1.0)))))))))))))))))))))))))))))))))"})
+        EXPECT_THROW(parse_layout(bad), std::invalid_argument) << bad;
+    EXPECT_EQ(written("(4X, 2A4, ('* '))", {"AB", "CD", "EF"}), "    AB  CD  * \r\n");
 }
 
 }  // namespace
