@@ -1,8 +1,10 @@
 # make demo: build and run the program on the shipped example, show the report.
 # make test: build and run every test, also under AddressSanitizer + UBSan.
+# make bench: time the record engine against snprintf and a Fortran runtime
+#             and a whole run on a large generated input (not part of test).
 JOBS ?= $(shell nproc)
 
-.PHONY: all build demo test test-plain test-sanitize clean
+.PHONY: all build demo test test-plain test-sanitize bench clean
 
 all: build
 
@@ -23,5 +25,8 @@ test-sanitize:
 	cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && ctest --output-on-failure -j $(JOBS)
 
+bench:
+	JOBS=$(JOBS) tools/bench.sh
+
 clean:
-	rm -rf build build-sanitize
+	rm -rf build build-sanitize build-bench
