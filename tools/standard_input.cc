@@ -66,11 +66,12 @@ void write_test(Writer& w, int number, std::mt19937& rng) {
 
     // Readings: clock, pore pressure rising, strain dial at a steady rate,
     // proving ring rising to a peak; a shear plane in the last fifth.
-    double step = 10.0 + 20.0 * u(rng), rate = 8.0 + 6.0 * u(rng), peak = 30.0 + 50.0 * u(rng);
+    // Readings 5 to 15 minutes apart from 03:00 on day 4: the test ends the same day.
+    double step = 5.0 + 10.0 * u(rng), rate = 8.0 + 6.0 * u(rng), peak = 30.0 + 50.0 * u(rng);
     double pp0 = 0.3 + 0.3 * u(rng), pp_rise = 2.0 + 3.0 * u(rng);
     int last_day = -1, last_hour = -1;
     for (int i = 0; i < 80; ++i) {
-        int minutes = static_cast<int>(i * step);
+        int minutes = 180 + static_cast<int>(i * step);
         int day = 4 + minutes / 1440, hour = (minutes / 60) % 24, minute = minutes % 60;
         double s = i * rate;
         w.field(cell, 4, 2);
