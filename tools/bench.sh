@@ -35,7 +35,7 @@ json="$build/bench.json"
 DORVANE_BENCH_TESTS=$tests "$build/bench/dorvane_bench" \
   --benchmark_repetitions="$reps" --benchmark_report_aggregates_only=true \
   --benchmark_enable_random_interleaving=true \
-  --benchmark_out="$json" --benchmark_out_format=json
+  --benchmark_out="$json" --benchmark_out_format=json | grep -v -E '_(mean|stddev|cv) '
 echo
 
 median() { jq -r --arg n "$1" --arg f "$2" \
@@ -55,8 +55,10 @@ printf '  edit_f_output / snprintf per field     %sx\n' "$(ratio FEdit_Engine FE
 printf 'F input, readings records:       engine %s, Fortran %s\n' \
   "$(per_field Records_Engine)" "$(per_field Records_FortranBN)"
 printf '  engine / Fortran READ (BN)             %sx\n' "$(ratio Records_Engine Records_FortranBN)"
-awk -v b="$(median WholeRun_InMemory/real_time bytes_per_second)" \
-  'BEGIN { printf "Whole run held in memory: %.0f MB/s of report\n", b / 1e6 }'
+awk -v mb="$(median WholeRun_InMemory/real_time report_MB)" -v real="$(median WholeRun_InMemory/real_time real_time)" \
+  -v cpu="$(median WholeRun_InMemory/real_time cpu_time)" \
+  'BEGIN { printf "Whole run held in memory, %.0f MB of report: %.0f MB/s by the clock, %.0f MB/s of CPU time\n",
+           mb, mb / (real / 1000), mb / (cpu / 1000) }'
 echo
 
 # The real program on files, as a laboratory runs it; peak memory for two
@@ -73,13 +75,16 @@ for n in $((tests / 10)) "$tests"; do
     seconds=$(sed -n 's/.*Elapsed (wall clock) time (h:mm:ss or m:ss): //p' "$work/time.txt" |
       awk -F: '{ s = 0; for (i = 1; i <= NF; i++) s = s * 60 + $i; print s }')
     rss=$(sed -n 's/.*Maximum resident set size (kbytes): //p' "$work/time.txt")
-    results+=("$seconds $rss")
+    cpu=$(sed -n 's/.*\(User\|System\) time (seconds): //p' "$work/time.txt" | awk '{ s += $1 } END { print s }')
+    results+=("$seconds $rss $cpu")
   done
   in_bytes=$(stat -c %s "$work/IN.DAT")
   out_bytes=$(stat -c %s "$work/OUT.REP")
-  printf '%s\n' "${results[@]}" | sort -n | awk -v n="$n" -v i="$in_bytes" -v o="$out_bytes" -v r="$reps" '
-    { t[NR] = $1; if ($2 > m) m = $2 }
-    END { s = t[int((r + 1) / 2)]
-          printf "%6d tests: input %.1f MB, report %.1f MB, %.2f s, %.0f MB/s of report, peak memory %.1f MB\n",
-                 n, i / 1e6, o / 1e6, s, o / 1e6 / s, m / 1024 }'
+  printf '%s\n' "${results[@]}" | awk -v n="$n" -v i="$in_bytes" -v o="$out_bytes" -v r="$reps" '
+    function median(a,   k, j, x) { for (k = 2; k <= r; k++) { x = a[k]; for (j = k - 1; j >= 1 && a[j] > x; j--) a[j + 1] = a[j]; a[j + 1] = x }
+                                    return a[int((r + 1) / 2)] }
+    { t[NR] = $1; c[NR] = $3; if ($2 > m) m = $2 }
+    END { s = median(t); u = median(c)
+          printf "%6d tests: input %.1f MB, report %.1f MB, %.2f s (%.2f s CPU): %.0f MB/s by the clock, %.0f MB/s of CPU time; peak memory %.1f MB\n",
+                 n, i / 1e6, o / 1e6, s, u, o / 1e6 / s, o / 1e6 / u, m / 1024 }'
 done
