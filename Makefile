@@ -2,7 +2,7 @@
 # make test: build and run every test, also under AddressSanitizer + UBSan.
 JOBS ?= $(shell nproc)
 
-.PHONY: all build demo test test-plain test-sanitize clean
+.PHONY: all build demo test test-plain test-sanitize fuzz clean
 
 all: build
 
@@ -23,5 +23,10 @@ test-sanitize:
 	cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && ctest --output-on-failure -j $(JOBS)
 
+# Coverage-guided fuzzing with clang's libFuzzer: FUZZ_SECONDS per target.
+FUZZ_SECONDS ?= 60
+fuzz:
+	fuzz/run.sh $(FUZZ_SECONDS)
+
 clean:
-	rm -rf build build-sanitize
+	rm -rf build build-sanitize build-fuzz
