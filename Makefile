@@ -4,7 +4,7 @@
 #             and a whole run on a large generated input (not part of test).
 JOBS ?= $(shell nproc)
 
-.PHONY: all build demo test test-plain test-sanitize bench clean
+.PHONY: all build demo test test-plain test-sanitize bench fuzz clean
 
 all: build
 
@@ -28,5 +28,10 @@ test-sanitize:
 bench:
 	JOBS=$(JOBS) tools/bench.sh
 
+# Coverage-guided fuzzing with clang's libFuzzer: FUZZ_SECONDS per target.
+FUZZ_SECONDS ?= 60
+fuzz:
+	fuzz/run.sh $(FUZZ_SECONDS)
+
 clean:
-	rm -rf build build-sanitize build-bench
+	rm -rf build build-sanitize build-bench build-fuzz
