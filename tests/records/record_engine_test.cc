@@ -89,6 +89,11 @@ TEST(Write, LayoutRules) {
     // where reversion restarts.
     EXPECT_EQ(written("(' A', 3('-'), 2X, ' B', 2('x', F4.1))", {Real(1.0f), Real(2.0f), Real(3.0f)}),
               " A---   Bx 1.0x 2.0\r\nx 3.0x\r\n");
+    // Records wider than the buffer they are formed in go out in pieces.
+    std::string long_text(600, 'a');
+    EXPECT_EQ(written("(A, 300('-'), F6.2, 2X, A)", {long_text, Real(1.5f), "END"}),
+              long_text + std::string(300, '-') + "  1.50  END\r\n");
+    EXPECT_EQ(written("(3X, 700('='))", {}), "   " + std::string(700, '=') + "\r\n");
     EXPECT_EQ(written("(1X, 'IT''S', 3X)", {}), " IT'S\r\n");
     EXPECT_EQ(written("(2(2('-'), '+'))", {}), "--+--+\r\n");
     EXPECT_EQ(written("(F4.1, 1X, F4.1)", {Real(100.0f), Real(1.0f)}), "****  1.0\r\n");
