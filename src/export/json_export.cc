@@ -1,7 +1,5 @@
 #include "export/json_export.h"
 
-#include <cstdlib>
-
 #include <nlohmann/json.hpp>
 
 #include "export/number_text.h"
@@ -11,126 +9,174 @@ namespace dorvane {
 
 namespace {
 
-using Json = nlohmann::ordered_json;
+// JSON text built member by member: a run has up to 80 readings of some 60
+// values in each of any number of tests, so objects are written straight
+// out rather than assembled as trees. Numbers are the same shortest
+// round-trip text as in the CSV files.
+struct JsonText {
+    std::string& out;
+    bool first = true;
 
-// A float goes in as the double nearest to its shortest decimal, which the
-// serializer writes back as that same shortest decimal.
-Json number(float v) {
-    if (!exportable(v)) return nullptr;
-    return std::strtod(number_text(v).c_str(), nullptr);
-}
-
-Json value(const Cell& c) {
-    switch (c.kind) {
-        case Cell::Kind::Real: return number(c.f);
-        case Cell::Kind::Int: return c.i;
-        case Cell::Kind::Text: return std::string(c.s);
-        case Cell::Kind::Empty: break;
+    void open(char c) {
+        out.push_back(c);
+        first = true;
     }
-    return nullptr;
+    void close(char c) {
+        out.push_back(c);
+        first = false;
+    }
+    void next() {
+        if (!first) out.push_back(',');
+        first = false;
+    }
+    // Keys are the exports' own names: plain ASCII, nothing to escape.
+    void key(std::string_view k) {
+        next();
+        out.push_back('"');
+        out += k;
+        out += "\":";
+        first = true;  // the value follows without a comma
+    }
+
+    void string(std::string_view s) {
+        // Invalid UTF-8 in a title line is replaced rather than refused.
+        out += nlohmann::json(std::string(s)).dump(-1, ' ', false,
+                                                   nlohmann::json::error_handler_t::replace);
+    }
+    void number(float v) {
+        if (exportable(v)) append_number(out, v);
+        else out += "null";
+    }
+    void value(const Cell& c) {
+        next();
+        switch (c.kind) {
+            case Cell::Kind::Real: number(c.f); break;
+            case Cell::Kind::Int: out += std::to_string(c.i); break;
+            case Cell::Kind::Text: string(c.s); break;
+            case Cell::Kind::Empty: out += "null"; break;
+        }
+    }
+    void member(std::string_view k, const Cell& c) {
+        key(k);
+        value(c);
+    }
+    void member(std::string_view k, bool b) {
+        key(k);
+        next();
+        out += b ? "true" : "false";
+    }
+    // A value of a fit that ran, else null.
+    void fitted(std::string_view k, bool ran, Real v) { member(k, ran ? Cell(v) : Cell()); }
+};
+
+void put_columns(JsonText& j, std::span<const TestColumn> columns, const TestView& t) {
+    for (const TestColumn& c : columns) j.member(c.name, c.get(t));
 }
 
-Json fitted(bool ran, Real v) { return ran ? number(v.v) : Json(nullptr); }
-
-std::string dump(const Json& j) {
-    // Invalid UTF-8 in a title line is replaced rather than refused.
-    return j.dump(-1, ' ', false, Json::error_handler_t::replace);
-}
-
-Json envelope_object(const Run& run, const Envelope& env) {
+void put_envelope(JsonText& j, const Run& run, const Envelope& env) {
     const FitsRun f = fits_run(run);
-    Json e = Json::object();
-    e["through_origin"] = f.through_origin;
-    e["ordinary_linear"] = f.ordinary;
-    e["power_curve"] = f.power_curve;
-    Json sets = Json::array();
-    for (int j = 1; j <= 2; ++j) {
-        Json s = Json::object();
-        s["result_set"] = j;
-        s["COFZRC"] = fitted(f.through_origin, env.COFZRC[j]);
-        s["PHIZRC_deg"] = fitted(f.through_origin, env.PHIZRC[j]);
-        s["COFCOR"] = fitted(f.ordinary, env.COFLIN[j]);
-        s["COHESN_kPa"] = fitted(f.ordinary, env.COHESN[j]);
-        s["PHILRG_deg"] = fitted(f.ordinary, env.PHILRG[j]);
-        s["COFCOR_POWER"] = fitted(f.power_curve, env.COFCOR[j]);
-        s["ACONST"] = fitted(f.power_curve, env.ACONST[j]);
-        s["BEXPNT"] = fitted(f.power_curve, env.BEXPNT[j]);
-        sets.push_back(std::move(s));
+    j.open('{');
+    j.member("through_origin", f.through_origin);
+    j.member("ordinary_linear", f.ordinary);
+    j.member("power_curve", f.power_curve);
+    j.key("result_sets");
+    j.next();
+    j.open('[');
+    for (int s = 1; s <= 2; ++s) {
+        j.next();
+        j.open('{');
+        j.member("result_set", Cell(s));
+        j.fitted("COFZRC", f.through_origin, env.COFZRC[s]);
+        j.fitted("PHIZRC_deg", f.through_origin, env.PHIZRC[s]);
+        j.fitted("COFCOR", f.ordinary, env.COFLIN[s]);
+        j.fitted("COHESN_kPa", f.ordinary, env.COHESN[s]);
+        j.fitted("PHILRG_deg", f.ordinary, env.PHILRG[s]);
+        j.fitted("COFCOR_POWER", f.power_curve, env.COFCOR[s]);
+        j.fitted("ACONST", f.power_curve, env.ACONST[s]);
+        j.fitted("BEXPNT", f.power_curve, env.BEXPNT[s]);
+        j.close('}');
     }
-    e["result_sets"] = std::move(sets);
-    e["SIGTOP_kPa"] = fitted(f.power_curve, env.SIGTOP);
-    Json strength = Json::array();
-    if (f.power_curve) {
-        for (int k = 1; k <= 5; ++k) {
-            Json s = Json::object();
-            s["SIGFOL_kPa"] = number(env.SIGFOL[k].v);
-            s["TAUFOL_kPa"] = number(env.TAUFOL[k].v);
-            strength.push_back(std::move(s));
-        }
+    j.close(']');
+    j.fitted("SIGTOP_kPa", f.power_curve, env.SIGTOP);
+    j.key("strength_table");
+    j.next();
+    j.open('[');
+    for (int k = 1; f.power_curve && k <= 5; ++k) {
+        j.next();
+        j.open('{');
+        j.member("SIGFOL_kPa", Cell(env.SIGFOL[k]));
+        j.member("TAUFOL_kPa", Cell(env.TAUFOL[k]));
+        j.close('}');
     }
-    e["strength_table"] = std::move(strength);
-    Json tests = Json::array();
-    if (f.any) {
-        for (int k = 1; k <= run.NTESTS; ++k) {
-            Json s = Json::object();
-            s["test"] = k;
-            s["SIG_1_kPa"] = number(env.SIGALL.at(k, 1).v);
-            s["TAU_1_kPa"] = number(env.TAUALL.at(k, 1).v);
-            s["SIG_2_kPa"] = number(env.SIGALL.at(k, 2).v);
-            s["TAU_2_kPa"] = number(env.TAUALL.at(k, 2).v);
-            tests.push_back(std::move(s));
-        }
+    j.close(']');
+    j.key("tests");
+    j.next();
+    j.open('[');
+    for (int k = 1; f.any && k <= run.NTESTS; ++k) {
+        j.next();
+        j.open('{');
+        j.member("test", Cell(k));
+        j.member("SIG_1_kPa", Cell(env.SIGALL.at(k, 1)));
+        j.member("TAU_1_kPa", Cell(env.TAUALL.at(k, 1)));
+        j.member("SIG_2_kPa", Cell(env.SIGALL.at(k, 2)));
+        j.member("TAU_2_kPa", Cell(env.TAUALL.at(k, 2)));
+        j.close('}');
     }
-    e["tests"] = std::move(tests);
-    return e;
-}
-
-Json general_data_object(const TestView& t) {
-    Json g = Json::object();
-    for (const TestColumn& c : general_data_columns()) g[c.name] = value(c.get(t));
-    return g;
+    j.close(']');
+    j.close('}');
 }
 
 }  // namespace
 
 std::string json_prelude(const Run& run, const std::string& input_path,
                          const std::string& report_path) {
-    Json head = Json::object();
-    head["program"] = "dorvane";
-    head["input"] = input_path;
-    head["report"] = report_path;
-    head["report_name"] = run.report_name;
-    head["input_name"] = run.input_name;
-    std::string text = dump(head);
-    text.pop_back();  // the closing brace: the document goes on
-    return "{\"run\":" + text + ",\"tests\":[\n";
+    std::string out;
+    JsonText j{out};
+    j.open('{');
+    j.key("run");
+    j.next();
+    j.open('{');
+    j.member("program", Cell(std::string_view("dorvane")));
+    j.member("input", Cell(std::string_view(input_path)));
+    j.member("report", Cell(std::string_view(report_path)));
+    j.member("report_name", Cell(std::string_view(run.report_name)));
+    j.member("input_name", Cell(std::string_view(run.input_name)));
+    j.key("tests");
+    out += "[\n";
+    return out;
 }
 
 std::string json_test(const TestView& t, bool first) {
-    Json test = Json::object();
+    std::string out = first ? "" : ",\n";
+    JsonText j{out};
+    j.open('{');
     for (const TestColumnGroup& g : test_column_groups()) {
         if (!g.json_key) {
-            for (const TestColumn& c : g.columns) test[c.name] = value(c.get(t));
-            continue;
+            put_columns(j, g.columns, t);
+        } else if (std::string_view(g.json_key) == "ultimate" && !ultimate_reported(t.run)) {
+            j.member(g.json_key, Cell());
+        } else {
+            j.key(g.json_key);
+            j.next();
+            j.open('{');
+            put_columns(j, g.columns, t);
+            j.close('}');
         }
-        if (std::string_view(g.json_key) == "ultimate" && !ultimate_reported(t.run)) {
-            test[g.json_key] = nullptr;
-            continue;
-        }
-        Json group = Json::object();
-        for (const TestColumn& c : g.columns) group[c.name] = value(c.get(t));
-        test[g.json_key] = std::move(group);
     }
-    Json readings = Json::array();
+    j.key("readings");
+    j.next();
+    j.open('[');
     const int rows = reading_rows(t.sp.NREAD);
     for (int i = 1; i <= rows; ++i) {
-        Json r = Json::object();
-        r["reading"] = i;
-        for (const ReadingColumn& c : reading_columns()) r[c.name] = value(c.get(t, i));
-        readings.push_back(std::move(r));
+        j.next();
+        j.open('{');
+        j.member("reading", Cell(i));
+        for (const ReadingColumn& c : reading_columns()) j.member(c.name, c.get(t, i));
+        j.close('}');
     }
-    test["readings"] = std::move(readings);
-    return (first ? "" : ",\n") + dump(test);
+    j.close(']');
+    j.close('}');
+    return out;
 }
 
 std::string json_end(const Run& run, const Envelope& env) {
@@ -138,23 +184,32 @@ std::string json_end(const Run& run, const Envelope& env) {
     const Specimen no_specimen;
     static const Readings no_readings;
     const TestView t{run, no_specimen, no_readings};
-    Json tail = Json::object();
-    tail["layout"] = std::string(layout_name(run));
-    tail["general_data"] = general_data_object(t);
-    tail["test_count"] = run.NTEST;
-    tail["envelope"] = envelope_object(run, env);
-    tail["status"] = 0;
-    tail["error"] = nullptr;
-    std::string text = dump(tail);
-    return "\n]," + text.substr(1) + "}\n";
+    std::string out = "\n]";
+    JsonText j{out, false};
+    j.member("layout", Cell(layout_name(run)));
+    j.key("general_data");
+    j.next();
+    j.open('{');
+    put_columns(j, general_data_columns(), t);
+    j.close('}');
+    j.member("test_count", Cell(run.NTEST));
+    j.key("envelope");
+    j.next();
+    put_envelope(j, run, env);
+    j.member("status", Cell(0));
+    j.member("error", Cell());
+    out += "}}\n";
+    return out;
 }
 
 std::string json_end_after_error(const RunError& e) {
-    Json tail = Json::object();
-    tail["status"] = 1;
-    tail["error"] = e.line();
-    std::string text = dump(tail);
-    return "\n]," + text.substr(1) + "}\n";
+    std::string out = "\n]";
+    JsonText j{out, false};
+    const std::string line = e.line();
+    j.member("status", Cell(1));
+    j.member("error", Cell(std::string_view(line)));
+    out += "}}\n";
+    return out;
 }
 
 }  // namespace dorvane

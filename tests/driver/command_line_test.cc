@@ -1,6 +1,10 @@
 // The command line: argument errors, refusals, several inputs into a folder.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include <nlohmann/json.hpp>
+
 #include "program_runner.h"
 
 namespace dorvane::testing {
@@ -119,6 +123,31 @@ TEST(CommandLine, MissingJsonFolderIsErrorTwentyNine) {
     EXPECT_EQ(o.status, 1);
     EXPECT_EQ(o.err, "dorvane: severe (29): file not found, unit 10, file @DIR@/no/r.json\n");
     EXPECT_EQ(files_below(s.dir), std::set<std::string>{"IN.DAT"});
+}
+
+// A run-time error keeps every complete test in the exports; the JSON
+// document stays whole and ends with the error.
+TEST(CommandLine, ExportsAfterARunTimeErrorHoldTheCompleteTests) {
+    Scratch s;
+    const std::string full = slurp(kExamples / "cu_clay_standard.dat");
+    // Cut inside the third test's records: two complete tests, then error 24.
+    size_t cut = 0;
+    for (int k = 0; k < 3; ++k) cut = full.find("CU TRIAXIAL TEST", cut + 1);
+    spit(s.dir / "IN.DAT", full.substr(0, full.find('\n', cut + 200) + 1));
+    const Outcome o = run_program(s.dir, {"IN.DAT", "R.OUT", "--csv", "csv", "--json", "r.json"});
+    ASSERT_EQ(o.status, 1);
+    EXPECT_EQ(o.err, "dorvane: severe (24): end-of-file during read, unit 5, file @DIR@/IN.DAT\n");
+    const nlohmann::json run = nlohmann::json::parse(slurp(s.dir / "r.json")).at("run");
+    EXPECT_EQ(run.at("status"), 1);
+    EXPECT_EQ(replace_all(run.at("error").get<std::string>(), s.dir.string(), "@DIR@") + "\n", o.err);
+    ASSERT_EQ(run.at("tests").size(), 2u);
+    EXPECT_FALSE(run.contains("envelope"));
+    const std::string tests_csv = slurp(s.dir / "csv" / "tests.csv");
+    EXPECT_EQ(std::count(tests_csv.begin(), tests_csv.end(), '\n'), 3);  // header and two tests
+    const std::string readings_csv = slurp(s.dir / "csv" / "readings.csv");
+    const size_t readings = run.at("tests")[0].at("readings").size() + run.at("tests")[1].at("readings").size();
+    EXPECT_EQ(static_cast<size_t>(std::count(readings_csv.begin(), readings_csv.end(), '\n')), readings + 1);
+    EXPECT_EQ(slurp(s.dir / "csv" / "envelope.csv").find('\n'), slurp(s.dir / "csv" / "envelope.csv").size() - 1);
 }
 
 // Several inputs into a folder: a failing input does not stop the others,

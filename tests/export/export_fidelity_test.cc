@@ -315,6 +315,10 @@ struct Variant {
     const char* repopt;
 };
 
+void PrintTo(const Variant& v, std::ostream* os) {
+    *os << v.example << " PARREG " << v.parreg << " report option " << v.repopt;
+}
+
 class ExportsReadBack : public ::testing::TestWithParam<Variant> {};
 
 TEST_P(ExportsReadBack, EveryValuePrintsAsTheReportPrintsIt) {
