@@ -2,7 +2,10 @@
 
 #include "envelope/envelope.h"
 #include "readings/readings.h"
+#include "readings/readings_intake.h"
+#include "readings/reduce_reading.h"
 #include "records/input_file.h"
+#include "report/test_report.h"
 #include "specimen/apparatus.h"
 #include "specimen/specimen.h"
 #include "specimen/specimen_blocks.h"
@@ -45,6 +48,9 @@ void run_test(Run& run, TestState& t, InputUnit& in, OutputUnit& report) {
     settle_apparatus(run, specimen);
     prepare_specimen(run, specimen, readings);
     write_specimen_blocks(run, specimen, report);
+    read_readings(run, specimen, readings, in);
+    reduce_readings(run, specimen, readings);
+    write_test_report(run, specimen, readings, report);
     store_test_result(run, readings, t.envelope, in.path());
 }
 

@@ -26,7 +26,8 @@ struct Readings {
     ReadingArray RAMTRV;      // ram travel: S.DIAL as read (short layout), cm after reduction
     ReadingArray GRDPRS;      // ring dial per strain dial between successive readings
 
-    // Seating correction (when it ran; 0 otherwise).
+    // Seating correction (when it ran; 0 otherwise). The maximum gradient
+    // is GRDPRS[IGMAX] (element 0 is 0).
     int IGMAX = 0;            // reading of the steepest gradient
     int IGPREV = 0;           // IGMAX - 1
     Real SEATCOR;             // seating correction, dial divisions
@@ -79,6 +80,10 @@ struct Readings {
     Real PSAT;                // pressure for saturation, kgf/cm2
     Real PPRAT;               // pore-pressure ratio PPMAX / PSAT
 };
+
+// The readings of the test that the arrays hold: NREAD, never more than 80
+// (a larger count is refused before the block is read).
+inline int readings_held(int nread) { return nread < kMaxReadings ? nread : kMaxReadings; }
 
 // Clears the per-test state of the reading reduction: KPLANE, the failure
 // search and gradient scan states, the two extended-layout reading

@@ -103,6 +103,7 @@ struct InputUnit::Reader {
         std::string_view field = pos < record.size() ? record.substr(pos, width) : std::string_view();
         if (node.kind == LayoutNode::Kind::A) {
             pos += width;
+            if (!item.text) return;  // an A field for a real item: skipped
             // Aw into an item of length n: the rightmost n of w, or w padded.
             size_t n = static_cast<size_t>(item.length);
             std::string padded(field);
@@ -125,7 +126,7 @@ struct InputUnit::Reader {
         }
         float value = 0.0f;
         if (!edit_f_input(field, node.decimals, value)) unit.fail(64);
-        *item.real = Real(value);
+        if (item.real) *item.real = Real(value);  // a numeric field for a text item: checked, not stored
     }
 };
 

@@ -25,6 +25,8 @@ public:
         for (size_t i = 0; i < layout.nodes.size(); ++i)
             if (layout.nodes[i].kind == LayoutNode::Kind::Group) layout.reversion_index = static_cast<int>(i);
         layout.has_data = has_data(layout.nodes);
+        layout.reversion_has_data =
+            has_data(std::vector<LayoutNode>(layout.nodes.begin() + layout.reversion_index, layout.nodes.end()));
         return layout;
     }
 
@@ -73,15 +75,18 @@ private:
 
     LayoutNode parse_item() {
         int count = peek_digit() ? number() : -1;
+        if (count == 0) fail("a repeat count must be positive");
         if (pos_ >= s_.size()) fail("descriptor expected");
         char c = static_cast<char>(std::toupper(static_cast<unsigned char>(s_[pos_])));
         LayoutNode node{};
         node.repeat = count < 0 ? 1 : count;
         if (c == '(') {
             ++pos_;
+            if (++depth_ > 32) fail("groups nested too deeply");
             node.kind = LayoutNode::Kind::Group;
             node.children = parse_list();
             expect(')');
+            --depth_;
         } else if (c == '\'') {
             node.kind = LayoutNode::Kind::Literal;
             node.text = literal();
@@ -99,14 +104,18 @@ private:
             node.width = number();
             expect('.');
             node.decimals = number();
+            // The editing is exact for fields of up to 16 characters and 9 decimals.
+            if (node.width < 1 || node.width > 16 || node.decimals > 9) fail("F field out of range");
         } else if (c == 'I') {
             ++pos_;
             node.kind = LayoutNode::Kind::I;
             node.width = number();
+            if (node.width < 1) fail("I field out of range");
         } else if (c == 'A') {
             ++pos_;
             node.kind = LayoutNode::Kind::A;
-            node.width = peek_digit() ? number() : 0;
+            node.width = 0;  // A without a width: the item's length
+            if (peek_digit() && (node.width = number()) < 1) fail("A field out of range");
         } else {
             fail("unknown descriptor");
         }
@@ -135,6 +144,7 @@ private:
 
     std::string_view s_;
     size_t pos_ = 0;
+    int depth_ = 0;
 };
 
 }  // namespace

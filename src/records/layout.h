@@ -23,6 +23,7 @@ struct Layout {
     std::vector<LayoutNode> nodes;  // top level, between the outer parentheses
     int reversion_index = 0;        // where format reversion restarts
     bool has_data = false;          // any data descriptor at any depth
+    bool reversion_has_data = false;  // any data descriptor from reversion_index on
 };
 
 // Parses a layout string. Throws std::invalid_argument on a malformed one

@@ -18,8 +18,9 @@ public:
 
     void run() {
         if (!walk(layout_.nodes, 0)) return;
-        // Items remain: revert to the last outermost group (or the start).
-        while (items_left() && layout_.has_data) {
+        // Items remain: revert to the last outermost group (or the start),
+        // unless what reversion would repeat holds no data descriptor.
+        while (items_left() && layout_.reversion_has_data) {
             visitor_.on_record_end();
             if (!walk(layout_.nodes, static_cast<size_t>(layout_.reversion_index))) return;
         }

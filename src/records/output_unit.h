@@ -49,6 +49,8 @@ public:
     // Hands buffered records to the file.
     void flush();
 
+    int unit() const { return unit_; }
+
 private:
     struct Writer;
     void end_record();

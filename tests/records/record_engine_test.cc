@@ -230,3 +230,18 @@ TEST(Read, FromFileAcrossBlocks) {
 
 }  // namespace
 }  // namespace dorvane
+
+namespace dorvane {
+namespace {
+
+// Layouts the engine refuses (they would loop or edit inexactly), and the
+// reversion that stops when what it would repeat holds no data descriptor.
+TEST(Layout, RefusedAndDegenerate) {
+    for (const char* bad : {"(0F8.0)", "(F17.2)", "(F8.10)", "(I0)", "(A0)", "(0X)", "(F8.0", "('abc)", "(Q5)",
+                            "(2(3(4(5(6(7(8(9(1(2(3(4(5(6(7(8(9(1(2(3(4(5(6(7(8(9(1(2(3(4(5(6(7(8(F1.0)))))))))))))))))))))))))))))))))"})
+        EXPECT_THROW(parse_layout(bad), std::invalid_argument) << bad;
+    EXPECT_EQ(written("(4X, 2A4, ('* '))", {"AB", "CD", "EF"}), "    AB  CD  * \r\n");
+}
+
+}  // namespace
+}  // namespace dorvane
