@@ -2,7 +2,7 @@
 # make test: build and run every test, also under AddressSanitizer + UBSan.
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build demo test test-plain test-sanitize clean
+.PHONY: all deps build demo test test-plain test-sanitize fuzz clean
 
 all: build
 
@@ -31,5 +31,10 @@ test-sanitize: deps
 	cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && ctest --output-on-failure -j $(JOBS)
 
+# Coverage-guided fuzzing with clang's libFuzzer: FUZZ_SECONDS per target.
+FUZZ_SECONDS ?= 60
+fuzz:
+	fuzz/run.sh $(FUZZ_SECONDS)
+
 clean:
-	rm -rf build build-sanitize
+	rm -rf build build-sanitize build-fuzz

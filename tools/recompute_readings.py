@@ -13,6 +13,8 @@ seating correction, the reduction of every reading with the shear plane.
   tools/recompute_readings.py INPUT            print the recomputed rows
   tools/recompute_readings.py INPUT REPORT     compare them with a report;
                                                exit status 1 on a difference
+  tools/recompute_readings.py INPUT --results  the failure reading and the
+                                               single results of each test
 """
 import math
 import struct
@@ -268,6 +270,11 @@ def prepare(g):
     s.HSOFSH = f32((1 - s.EPSINL) * g.H)
     s.VOLSOS = f32(s.HSOFSH * s.AREASOS)
     s.SEATING = f32(((g.SEATF1 * g.SEATF2) * s.HSOFSH) / C(405))
+    if getattr(g, 'EXT', False) and not g.MCOAT > 7800:
+        raise SystemExit('coated density sample not covered')
+    densbk = f32(g.WSPINL / f32(areainl * g.H)) if getattr(g, 'EXT', False) \
+        else f32(g.MASS / s.VOLINL)
+    s.SATINL = f32((densbk * g.WCINL * g.GS) / (((g.WCINL + 1) * g.GS) - densbk))
     s.NREAD = trunc(g.RNREAD)
     s.NREAD80 = trunc(g.RNREAD * C(0.8))
     return s
@@ -344,6 +351,8 @@ def reduce_test(g, s, R, short):
         'VOLSTRN').split()}
     o = out
     vleak = dialcr = 0.0
+    thours = 0.0
+    o['THOURS'] = [0.0] * (n + 1)
     bhmem = 0.0
     kplane = 0
     ref = 0
@@ -432,7 +441,42 @@ def reduce_test(g, s, R, short):
         o['S1S3'][i] = div(o['SIG1EF'][i], o['SIG3EF'][i])
         o['AXSTRN'][i] = f32(o['EPSAX'][i] * 100)
         o['VOLSTRN'][i] = f32(o['EPSVOL'][i] * 100)
+        if g.MODE == 2:
+            thours = f32(g.VOLOPT / C(60))
+        thours = f32((o['DTMIN'][i] / C(60)) + thours)
+        o['THOURS'][i] = thours
     return o
+
+
+def results(g, s, R, o):
+    """Failure reading and the single results of the test."""
+    n = s.NREAD
+    devs = o['DEVS']
+    res = {}
+    if n < 1:
+        return {'IFAIL': 0}
+    # first reading at the largest .5(DEVS) (reading 1 alone: 1)
+    ifail = 1
+    for i in range(2, n + 1):
+        if devs[i] > devs[ifail]:
+            ifail = i
+    res['IFAIL'] = ifail
+    res['TCFAIL'] = o['THOURS'][ifail]
+    res['KF'] = n - ifail + 1
+    pp1 = R['PP'][1]
+    degcon = div((g.PPMAX - pp1) * 100, g.PPMAX) if g.KCU >= 1 else 0.0
+    res['DEGCON'] = degcon
+    res['PPSOSH'] = pp1
+    stgstn = f32((s.SEATING * 100) / s.HSOFSH)
+    res['STGPER'] = div(stgstn * 100, o['AXSTRN'][ifail])
+    ppmax = div(pp1, 1 - (degcon / 100))
+    satinl = s.SATINL
+    psat = div((1 - satinl) * C(0.923), satinl * C(0.02))
+    res['PPMAX'] = ppmax
+    res['PSAT'] = psat
+    res['PPRAT'] = div(ppmax, psat)
+    res['STNRAT'] = f32(g.STNRAT * C(25.4))
+    return res
 
 
 def div(a, b):
@@ -549,7 +593,8 @@ def recompute(text):
     recs = Records(text)
     g = G()
     for name in ('PSETPR CPCONS CPSLOP PWCONS PWSLOP TOPCAP THIRDW DIALSC SLFPR SEATOP '
-                 'COEF01 COEF1M COEF2M DREF KDHCON SEATF1 SEATF2 ZEROM DMANR ZEROLF VOLOPT').split():
+                 'COEF01 COEF1M COEF2M DREF KDHCON SEATF1 SEATF2 ZEROM DMANR ZEROLF VOLOPT '
+                 'KCU PPMAX STNRAT WSPINL MCOAT').split():
         setattr(g, name, 0.0)
     read_general(recs, g)
     g.EXT = g.MODE > 8
@@ -573,7 +618,9 @@ def recompute(text):
         s = prepare(g)
         R = read_block(recs, g, s, short)
         o = reduce_test(g, s, R, short)
-        tests.append(rows(g, s, R, o))
+        tests.append(rows(g, s, R, o) + (results(g, s, R, o),))
+        g.PPMAX = tests[-1][2].get('PPMAX', g.PPMAX)
+        g.STNRAT = tests[-1][2].get('STNRAT', g.STNRAT)
 
 
 def report_rows(text):
@@ -603,17 +650,21 @@ def report_rows(text):
 def main(argv):
     want = recompute(open(argv[1], newline='').read())
     if len(argv) == 2:
-        for n, (t1, t2) in enumerate(want, 1):
+        for n, (t1, t2, _) in enumerate(want, 1):
             print(f'test {n}')
             print('\n'.join(t1))
             print('\n'.join(t2))
+        return 0
+    if argv[2] == '--results':
+        for n, (_, _, res) in enumerate(want, 1):
+            print(f'test {n}: ' + '  '.join(f'{k}={v!r}' for k, v in res.items()))
         return 0
     got = report_rows(open(argv[2], newline='').read())
     bad = 0
     if len(got) != len(want):
         print(f'{len(want)} tests recomputed, {len(got)} in the report')
         bad += 1
-    for n, ((w1, w2), (g1, g2)) in enumerate(zip(want, got), 1):
+    for n, ((w1, w2, _), (g1, g2)) in enumerate(zip(want, got), 1):
         for name, ws, gs in (('readings table', w1, g1), ('TABLE 2', w2, g2)):
             if len(ws) != len(gs):
                 print(f'test {n} {name}: {len(ws)} rows recomputed, {len(gs)} in the report')
@@ -622,7 +673,7 @@ def main(argv):
                 if a != b:
                     bad += 1
                     print(f'test {n} {name} row {r}:\n  want {a!r}\n  got  {b!r}')
-    rows_checked = sum(len(t1) + len(t2) for t1, t2 in want)
+    rows_checked = sum(len(t1) + len(t2) for t1, t2, _ in want)
     print(f'{len(want)} tests, {rows_checked} rows, {bad} differences')
     return 1 if bad else 0
 

@@ -32,6 +32,8 @@ struct FailureCase {
     int kf;
 };
 
+void PrintTo(const FailureCase& c, std::ostream* os) { *os << testing::PrintToString(c.devs); }
+
 class FailureSearch : public testing::TestWithParam<FailureCase> {};
 
 TEST_P(FailureSearch, FirstReadingAtTheLargestHalfDeviator) {
@@ -55,6 +57,8 @@ struct UltimateCase {
     std::vector<float> devs;
     int iend;
 };
+
+void PrintTo(const UltimateCase& c, std::ostream* os) { *os << testing::PrintToString(c.devs); }
 
 class UltimateReading : public testing::TestWithParam<UltimateCase> {};
 

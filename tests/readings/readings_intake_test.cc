@@ -167,6 +167,8 @@ struct SeatingCase {
     bool corrected;
 };
 
+void PrintTo(const SeatingCase& c, std::ostream* os) { *os << "seating option " << c.option; }
+
 class SeatingOption : public testing::TestWithParam<SeatingCase> {};
 
 TEST_P(SeatingOption, DecidesTheSeatingCorrection) {

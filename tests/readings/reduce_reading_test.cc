@@ -67,6 +67,8 @@ struct PoreCase {
     double expected;  // from ZEROM 100, DMANR 10, ZEROLF 5, reading 50
 };
 
+void PrintTo(const PoreCase& c, std::ostream* os) { *os << "PARA2 " << c.para2; }
+
 class PoreDeviceCode : public testing::TestWithParam<PoreCase> {};
 
 TEST_P(PoreDeviceCode, SelectsTheConversion) {
@@ -124,6 +126,10 @@ struct LoadCase {
     float ram_weight;
     float load;  // p in kgf for ring reading 10, ARAM 2, cell pressure 1
 };
+
+void PrintTo(const LoadCase& c, std::ostream* os) {
+    *os << "mode " << c.mode << " PSETPR " << c.psetpr << " ram weight " << c.ram_weight;
+}
 
 class LoadRule : public testing::TestWithParam<LoadCase> {};
 
@@ -215,6 +221,8 @@ struct StepCase {
     float app3;
     double epsvol3;
 };
+
+void PrintTo(const StepCase& c, std::ostream* os) { *os << "DTMIN " << c.dtmin3 << " APP.SIG3 " << c.app3; }
 
 class PressureStep : public testing::TestWithParam<StepCase> {};
 

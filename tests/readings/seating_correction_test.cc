@@ -28,6 +28,8 @@ struct SteepestCase {
     int igmax;
 };
 
+void PrintTo(const SteepestCase& c, std::ostream* os) { *os << testing::PrintToString(c.gradients); }
+
 class SteepestGradient : public testing::TestWithParam<SteepestCase> {};
 
 TEST_P(SteepestGradient, FirstReadingThatReachesTheLargestGradient) {
