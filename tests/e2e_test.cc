@@ -70,7 +70,7 @@ TEST_P(EndToEnd, ReportAndConsoleMatch) {
     char scratch_template[] = "/tmp/dorvane-e2e-XXXXXX";
     ASSERT_NE(mkdtemp(scratch_template), nullptr);
     const fs::path scratch = scratch_template;
-    if (fs::exists(dir / "input")) fs::copy(dir / "input", scratch, fs::copy_options::recursive);
+    if (fs::exists(dir / "input")) fs::copy(dir / "input", scratch, fs::copy_options::recursive | fs::copy_options::copy_symlinks);
     const std::set<std::string> inputs = files_below(scratch);
 
     const fs::path outs = fs::path(scratch.string() + ".outs");
