@@ -51,7 +51,8 @@ std::vector<Case> cases() {
 void PrintTo(const Case& c, std::ostream* os) { *os << c.label; }
 
 void lay_out(const Case& c, const fs::path& dir) {
-    if (!c.input_folder.empty()) fs::copy(c.input_folder, dir, fs::copy_options::recursive);
+    if (!c.input_folder.empty())
+        fs::copy(c.input_folder, dir, fs::copy_options::recursive | fs::copy_options::copy_symlinks);
     if (!c.single_input.empty()) fs::copy(c.single_input, dir / "IN.DAT");
 }
 
