@@ -1,8 +1,10 @@
 # make demo: build and run the program on the shipped example, show the report.
 # make test: build and run every test, also under AddressSanitizer + UBSan.
+# make bench: time the record engine against snprintf and a Fortran runtime
+#             and a whole run on a large generated input (not part of test).
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build demo test test-plain test-sanitize fuzz clean
+.PHONY: all deps build demo test test-plain test-sanitize bench fuzz clean
 
 all: build
 
@@ -31,10 +33,13 @@ test-sanitize: deps
 	cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && ctest --output-on-failure -j $(JOBS)
 
+bench:
+	JOBS=$(JOBS) tools/bench.sh
+
 # Coverage-guided fuzzing with clang's libFuzzer: FUZZ_SECONDS per target.
 FUZZ_SECONDS ?= 60
 fuzz:
 	fuzz/run.sh $(FUZZ_SECONDS)
 
 clean:
-	rm -rf build build-sanitize build-fuzz
+	rm -rf build build-sanitize build-bench build-fuzz

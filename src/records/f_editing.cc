@@ -1,5 +1,6 @@
 #include "records/f_editing.h"
 
+#include <array>
 #include <bit>
 #include <cerrno>
 #include <cmath>
@@ -17,10 +18,12 @@ using u128 = unsigned __int128;
 constexpr uint64_t kPow10[] = {1ull, 10ull, 100ull, 1000ull, 10000ull, 100000ull, 1000000ull,
                                10000000ull, 100000000ull, 1000000000ull};
 
-void fill(char* dst, int w, char c) { std::memset(dst, c, static_cast<size_t>(w)); }
+void fill(char* dst, int w, char c) {
+    if (w > 0) std::memset(dst, c, static_cast<size_t>(w));
+}
 
 // Non-finite values: one blank, the text, blanks; asterisks when too narrow.
-void edit_non_finite(char* dst, float v, int w) {
+[[gnu::noinline]] void edit_non_finite(char* dst, float v, int w) {
     const char* text = std::isnan(v) ? "NaN" : (v < 0 ? "-Infinity" : "Infinity");
     int n = static_cast<int>(std::strlen(text));
     if (w < n + 1) return fill(dst, w, '*');
@@ -29,7 +32,7 @@ void edit_non_finite(char* dst, float v, int w) {
 }
 
 // |v| * 10^d rounded half away from zero, exactly. Only called when
-// |v| < 1e17, so the scaled value stays far below 2^128.
+// |v| < 1e16 and d <= 9, so the scaled value stays far below 2^128.
 u128 scaled_rounded(float magnitude, int d) {
     uint32_t bits = std::bit_cast<uint32_t>(magnitude);
     int biased = static_cast<int>(bits >> 23);
@@ -41,56 +44,147 @@ u128 scaled_rounded(float magnitude, int d) {
         significand |= 0x800000u;
         exponent = biased - 150;
     }
-    u128 numerator = static_cast<u128>(significand) * kPow10[d];
-    if (exponent >= 0) return numerator << exponent;
+    // significand < 2^24 and 10^d < 2^30: the product fits 64 bits.
+    uint64_t numerator = significand * kPow10[d];
+    if (exponent >= 0) return static_cast<u128>(numerator) << exponent;
+    // A value with a fraction: the usual case, all in 64-bit integers.
     int shift = -exponent;
-    if (shift >= 100) return 0;  // numerator < 2^51: far below one half
-    u128 quotient = numerator >> shift;
-    u128 remainder = numerator - (quotient << shift);
-    u128 half = static_cast<u128>(1) << (shift - 1);
-    return remainder >= half ? quotient + 1 : quotient;
+    if (shift > 54) return 0;  // numerator < 2^54 <= 2^(shift-1): below one half
+    uint64_t quotient = numerator >> shift;
+    uint64_t remainder = numerator & ((uint64_t{1} << shift) - 1);
+    uint64_t half = uint64_t{1} << (shift - 1);
+    // The exact half-way test, as arithmetic: which way a value rounds is
+    // anybody's guess, so a branch on it would be mispredicted half the time.
+    return quotient + static_cast<uint64_t>(remainder >= half);
+}
+
+// The decimal digits of x, least significant first; returns their count.
+template <class Unsigned>
+int integer_digits(Unsigned x, char* digits) {
+    int n = 0;
+    for (; x != 0; x /= 10) digits[n++] = static_cast<char>('0' + static_cast<int>(x % 10));
+    return n;
+}
+
+// Blanks over the whole field, before the number is written over them: a
+// few overlapping word stores instead of a call to fill a handful of bytes.
+inline void blank_field(char* dst, int w) {
+    static constexpr char kBlanks[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+    if (w >= 8) {
+        for (int i = 0; i + 8 < w; i += 8) std::memcpy(dst + i, kBlanks, 8);
+        std::memcpy(dst + w - 8, kBlanks, 8);
+    } else if (w >= 4) {
+        std::memcpy(dst, kBlanks, 4);
+        std::memcpy(dst + w - 4, kBlanks, 4);
+    } else {
+        fill(dst, w, ' ');
+    }
+}
+
+// "00" to "99": taking the digits off two at a time halves the divisions.
+constexpr auto kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (int i = 0; i < 100; ++i) {
+        pairs[static_cast<size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+        pairs[static_cast<size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+// Lays out q = |v| * 10^D, already rounded, right-justified in the w
+// characters at dst: its digits are taken off from the right (D of them
+// after the point) and written from the right end of the field, so neither
+// a division by 10^D nor a copy is needed. Asterisks when it does not fit.
+// D is a template argument so that the fraction's digits are straight code.
+template <int D, class Unsigned>
+void lay_out(char* dst, Unsigned q, bool minus, int w) {
+    if (D + 1 > w) return fill(dst, w, '*');  // the point and the D digits are never dropped
+    blank_field(dst, w);
+    char* p = dst + w;
+    auto put_one = [&] {
+        *--p = static_cast<char>('0' + static_cast<int>(q % 10));
+        q /= 10;
+    };
+    auto put_two = [&] {
+        size_t r = static_cast<size_t>(q % 100);
+        q /= 100;
+        p -= 2;
+        p[0] = kDigitPairs[2 * r];
+        p[1] = kDigitPairs[2 * r + 1];
+    };
+    if constexpr (D % 2 != 0) put_one();
+    for (int i = 0; i < D / 2; ++i) put_two();
+    *--p = '.';
+    if (q == 0) {
+        // A single 0 before the point when there is room for it beside the sign.
+        if (p - dst > (minus ? 1 : 0)) *--p = '0';
+    } else {
+        for (; q >= 10; put_two())
+            if (p - dst < 2) return fill(dst, w, '*');
+        if (q != 0) {
+            if (p == dst) return fill(dst, w, '*');
+            put_one();
+        }
+    }
+    if (minus) {
+        if (p == dst) return fill(dst, w, '*');
+        *--p = '-';
+    }
+}
+
+template <class Unsigned>
+void lay_out(char* dst, Unsigned q, bool minus, int w, int d) {
+    switch (d) {
+        case 0: return lay_out<0>(dst, q, minus, w);
+        case 1: return lay_out<1>(dst, q, minus, w);
+        case 2: return lay_out<2>(dst, q, minus, w);
+        case 3: return lay_out<3>(dst, q, minus, w);
+        case 4: return lay_out<4>(dst, q, minus, w);
+        case 5: return lay_out<5>(dst, q, minus, w);
+        case 6: return lay_out<6>(dst, q, minus, w);
+        case 7: return lay_out<7>(dst, q, minus, w);
+        case 8: return lay_out<8>(dst, q, minus, w);
+        default: return lay_out<9>(dst, q, minus, w);  // d <= 9 here
+    }
+}
+
+// Values of 2^32 or more once scaled: kept apart so that the usual path
+// stays small.
+[[gnu::noinline]] void lay_out_wide(char* dst, u128 q, bool minus, int w, int d) {
+    if (static_cast<uint64_t>(q >> 64) == 0) return lay_out(dst, static_cast<uint64_t>(q), minus, w, d);
+    lay_out(dst, q, minus, w, d);
 }
 
 }  // namespace
 
 void edit_f_output(char* dst, float v, int w, int d) {
-    if (!std::isfinite(v)) return edit_non_finite(dst, v, w);
     float magnitude = std::fabs(v);
-    // Anything of 1e16 or more has at least 17 integer digits: never fits w <= 16.
-    if (magnitude >= 1e16f || w > 40 || d > 9) return fill(dst, w, '*');
+    // One test keeps the usual values on the usual path: not-a-number,
+    // infinities and anything of 1e16 or more (at least 17 integer digits:
+    // never fits w <= 16) all fail it.
+    if (!(magnitude < 1e16f)) {
+        if (!std::isfinite(v)) return edit_non_finite(dst, v, w);
+        return fill(dst, w, '*');
+    }
+    if (w > 40 || d > 9) return fill(dst, w, '*');
 
     u128 q = scaled_rounded(magnitude, d);
     bool minus = std::signbit(v) && q != 0;
-    u128 integer_part = q / kPow10[d];
-    uint64_t fraction = static_cast<uint64_t>(q % kPow10[d]);
-
-    char digits[48];
-    int n = 0;  // integer digits, least significant first
-    for (u128 x = integer_part; x != 0; x /= 10) digits[n++] = static_cast<char>('0' + static_cast<int>(x % 10));
-
-    int length = (minus ? 1 : 0) + n + 1 + d;
-    bool leading_zero = n == 0 && (minus ? w > d + 2 : w > d + 1);
-    if (leading_zero) ++length;
-    if (length > w) return fill(dst, w, '*');
-
-    char* p = dst;
-    for (int i = 0; i < w - length; ++i) *p++ = ' ';
-    if (minus) *p++ = '-';
-    if (leading_zero) *p++ = '0';
-    for (int i = n - 1; i >= 0; --i) *p++ = digits[i];
-    *p++ = '.';
-    for (int i = d - 1; i >= 0; --i) {
-        p[i] = static_cast<char>('0' + fraction % 10);
-        fraction /= 10;
-    }
+    // The narrowest integer type that holds q: the table values fit 32 bits,
+    // where taking digits off costs least.
+    if (static_cast<uint64_t>(q >> 32) == 0) return lay_out(dst, static_cast<uint32_t>(q), minus, w, d);
+    lay_out_wide(dst, q, minus, w, d);
 }
 
 void edit_i_output(char* dst, int n, int w) {
-    std::string text = std::to_string(n);
-    int len = static_cast<int>(text.size());
+    char digits[12];
+    uint32_t magnitude = n < 0 ? 0u - static_cast<uint32_t>(n) : static_cast<uint32_t>(n);
+    int len = integer_digits(magnitude, digits);
+    if (len == 0) digits[len++] = '0';
+    if (n < 0) digits[len++] = '-';
     if (len > w) return fill(dst, w, '*');
     fill(dst, w - len, ' ');
-    std::memcpy(dst + (w - len), text.data(), text.size());
+    for (int i = 0; i < len; ++i) dst[w - 1 - i] = digits[i];
 }
 
 namespace {
@@ -108,7 +202,53 @@ bool equals_word(const std::string& s, size_t start, const char* word) {
 
 }  // namespace
 
+namespace {
+
+// Powers of ten that are exact in float (5^10 < 2^24).
+constexpr float kPow10f[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
+
+// The usual field, read without allocating: blanks, an optional sign, digits
+// with at most one point, nothing else. Its value is m * 10^e; when m fits
+// the float significand exactly and 10^|e| is exact in float, one float
+// multiplication or division of two exact operands rounds it correctly.
+// False when the field is not of that kind: the general reading takes it.
+bool read_plain_decimal(std::string_view field, int d, float& out) {
+    bool negative = false, sign_seen = false, point_seen = false, digit_seen = false;
+    uint32_t m = 0;
+    int after_point = 0;
+    for (char c : field) {
+        if (c == ' ') continue;
+        if (c >= '0' && c <= '9') {
+            m = m * 10 + static_cast<uint32_t>(c - '0');
+            if (m > (1u << 24)) return false;  // past the exact integers of float
+            digit_seen = true;
+            if (point_seen) ++after_point;
+        } else if (c == '.' && !point_seen) {
+            point_seen = true;
+        } else if ((c == '+' || c == '-') && !sign_seen && !digit_seen && !point_seen) {
+            sign_seen = true;
+            negative = c == '-';
+        } else {
+            return false;  // exponent, words, or a fault: the general reading
+        }
+    }
+    if (!digit_seen) {  // empty, blank, or only a sign and/or a point
+        out = 0.0f;
+        return true;
+    }
+    // Without a point the digits are an integer scaled by 10^-d.
+    int exponent = point_seen ? -after_point : -d;
+    if (exponent < -10 || exponent > 10) return false;
+    float magnitude = static_cast<float>(m);  // exact
+    magnitude = exponent >= 0 ? magnitude * kPow10f[exponent] : magnitude / kPow10f[-exponent];
+    out = negative ? -magnitude : magnitude;
+    return true;
+}
+
+}  // namespace
+
 bool edit_f_input(std::string_view field, int d, float& out) {
+    if (read_plain_decimal(field, d, out)) return true;
     // Blanks are ignored wherever they stand.
     std::string s;
     s.reserve(field.size());

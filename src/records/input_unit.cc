@@ -104,14 +104,14 @@ struct InputUnit::Reader {
         if (node.kind == LayoutNode::Kind::A) {
             pos += width;
             if (!item.text) return;  // an A field for a real item: skipped
-            // Aw into an item of length n: the rightmost n of w, or w padded.
+            // Aw into an item of length n: the rightmost n of w, or w padded
+            // (blanks beyond the end of the record).
             size_t n = static_cast<size_t>(item.length);
-            std::string padded(field);
-            padded.resize(width, ' ');
+            auto at = [&](size_t k) { return k < field.size() ? field[k] : ' '; };
             if (width >= n) {
-                std::memcpy(item.text, padded.data() + (width - n), n);
+                for (size_t k = 0; k < n; ++k) item.text[k] = at(width - n + k);
             } else {
-                std::memcpy(item.text, padded.data(), width);
+                for (size_t k = 0; k < width; ++k) item.text[k] = at(k);
                 std::memset(item.text + width, ' ', n - width);
             }
             return;

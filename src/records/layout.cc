@@ -1,6 +1,8 @@
 #include "records/layout.h"
 
+#include <array>
 #include <cctype>
+#include <cstdint>
 #include <memory>
 #include <stdexcept>
 #include <unordered_map>
@@ -8,6 +10,61 @@
 namespace dorvane {
 
 namespace {
+
+// Bounds on the flattened layout: layouts in the code are a few dozen steps
+// and literals of a few hundred characters; these only stop a mistyped
+// repeat count from eating memory.
+constexpr size_t kMaxSteps = 100000;
+constexpr size_t kMaxLiteral = 100000;
+
+[[noreturn]] void too_long(std::string_view text) {
+    throw std::invalid_argument("record layout " + std::string(text) + ": too long once repeats are expanded");
+}
+
+// Appends one step. A literal joins the literal step before it unless that
+// step lies before join_from.
+void append_step(const LayoutNode& step, std::vector<LayoutNode>& steps, size_t join_from, std::string_view text) {
+    if (step.kind == LayoutNode::Kind::Literal && steps.size() > join_from &&
+        steps.back().kind == LayoutNode::Kind::Literal) {
+        if (steps.back().text.size() + step.text.size() > kMaxLiteral) too_long(text);
+        steps.back().text += step.text;
+        return;
+    }
+    if (steps.size() >= kMaxSteps) too_long(text);
+    steps.push_back(step);
+}
+
+// Appends the steps of one node, its repeat count expanded.
+void append_steps(const LayoutNode& node, std::vector<LayoutNode>& steps, size_t join_from, std::string_view text) {
+    if (node.kind == LayoutNode::Kind::Group) {
+        std::vector<LayoutNode> once;  // one pass through the group
+        for (const LayoutNode& child : node.children) append_steps(child, once, 0, text);
+        for (int r = 0; r < node.repeat && !once.empty(); ++r)
+            for (const LayoutNode& step : once) append_step(step, steps, join_from, text);
+        return;
+    }
+    LayoutNode step = node;
+    step.repeat = 1;
+    if (node.kind == LayoutNode::Kind::Literal) {  // 58('-') is one literal of 58 hyphens
+        if (node.text.size() * static_cast<size_t>(node.repeat) > kMaxLiteral) too_long(text);
+        step.text.clear();
+        for (int r = 0; r < node.repeat; ++r) step.text += node.text;
+        return append_step(step, steps, join_from, text);
+    }
+    for (int r = 0; r < node.repeat; ++r) append_step(step, steps, join_from, text);
+}
+
+void flatten(Layout& layout, std::string_view text) {
+    size_t join_from = 0;
+    for (size_t i = 0; i < layout.nodes.size(); ++i) {
+        if (static_cast<int>(i) == layout.reversion_index) {
+            // Reversion restarts here, so this node's first step stands alone.
+            layout.reversion_step = static_cast<int>(layout.steps.size());
+            join_from = layout.steps.size();
+        }
+        append_steps(layout.nodes[i], layout.steps, join_from, text);
+    }
+}
 
 class Parser {
 public:
@@ -27,6 +84,7 @@ public:
         layout.has_data = has_data(layout.nodes);
         layout.reversion_has_data =
             has_data(std::vector<LayoutNode>(layout.nodes.begin() + layout.reversion_index, layout.nodes.end()));
+        flatten(layout, s_);
         return layout;
     }
 
@@ -155,8 +213,15 @@ const Layout& layout_of(const char* text) {
     // Keyed by the literal's address: each layout in the code is parsed once.
     // The program is single-threaded.
     static std::unordered_map<const char*, std::unique_ptr<Layout>> cache;
+    // In front of it, a small table indexed by bits of the address: a WRITE
+    // finds its layout without the map's division by a prime.
+    struct Recent { const char* text = nullptr; const Layout* layout = nullptr; };
+    static std::array<Recent, 256> recent;
+    Recent& slot = recent[(reinterpret_cast<uintptr_t>(text) >> 3) % recent.size()];
+    if (slot.text == text) return *slot.layout;
     auto it = cache.find(text);
     if (it == cache.end()) it = cache.emplace(text, std::make_unique<Layout>(parse_layout(text))).first;
+    slot = {text, it->second.get()};
     return *it->second;
 }
 

@@ -24,6 +24,14 @@ struct Layout {
     int reversion_index = 0;        // where format reversion restarts
     bool has_data = false;          // any data descriptor at any depth
     bool reversion_has_data = false;  // any data descriptor from reversion_index on
+
+    // The same layout flattened for the walk, built once with the parse:
+    // groups and repeat counts expanded, so every step has repeat 1 and no
+    // children; a repeated literal (58('-')) and literals that follow one
+    // another are joined into one text. Walking it carries out the same
+    // descriptors in the same order as walking the nodes.
+    std::vector<LayoutNode> steps;
+    int reversion_step = 0;         // the step where reversion_index's node begins
 };
 
 // Parses a layout string. Throws std::invalid_argument on a malformed one

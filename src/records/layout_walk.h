@@ -10,6 +10,8 @@ namespace dorvane {
 // descriptor while items remain; the walk stops at the first data
 // descriptor met with no item left, or at the end of the layout when none
 // remain. on_record_end is called at every slash and before each reversion.
+// The walk goes over the layout's flattened steps (groups and repeats
+// already expanded at parse time), so it is one loop, without recursion.
 template <class Visitor>
 class LayoutWalk {
 public:
@@ -17,12 +19,12 @@ public:
         : layout_(layout), items_(items), visitor_(visitor) {}
 
     void run() {
-        if (!walk(layout_.nodes, 0)) return;
+        if (!walk(0)) return;
         // Items remain: revert to the last outermost group (or the start),
         // unless what reversion would repeat holds no data descriptor.
         while (items_left() && layout_.reversion_has_data) {
             visitor_.on_record_end();
-            if (!walk(layout_.nodes, static_cast<size_t>(layout_.reversion_index))) return;
+            if (!walk(static_cast<size_t>(layout_.reversion_step))) return;
         }
     }
 
@@ -30,28 +32,24 @@ private:
     bool items_left() const { return used_ < items_; }
 
     // False when the statement has ended (no item for a data descriptor).
-    bool walk(const std::vector<LayoutNode>& nodes, size_t first) {
-        for (size_t k = first; k < nodes.size(); ++k) {
-            const LayoutNode& node = nodes[k];
-            for (int r = 0; r < node.repeat; ++r) {
-                switch (node.kind) {
-                    case LayoutNode::Kind::Group:
-                        if (!walk(node.children, 0)) return false;
-                        break;
-                    case LayoutNode::Kind::Slash:
-                        visitor_.on_record_end();
-                        break;
-                    case LayoutNode::Kind::Skip:
-                        visitor_.on_skip(node.width);
-                        break;
-                    case LayoutNode::Kind::Literal:
-                        visitor_.on_literal(node.text);
-                        break;
-                    default:
-                        if (!items_left()) return false;
-                        visitor_.on_data(node, used_++);
-                        break;
-                }
+    bool walk(size_t first) {
+        const LayoutNode* end = layout_.steps.data() + layout_.steps.size();
+        for (const LayoutNode* s = layout_.steps.data() + first; s != end; ++s) {
+            const LayoutNode& step = *s;
+            switch (step.kind) {
+                case LayoutNode::Kind::Slash:
+                    visitor_.on_record_end();
+                    break;
+                case LayoutNode::Kind::Skip:
+                    visitor_.on_skip(step.width);
+                    break;
+                case LayoutNode::Kind::Literal:
+                    visitor_.on_literal(step.text);
+                    break;
+                default:  // F, I, A (groups do not occur among the steps)
+                    if (!items_left()) return false;
+                    visitor_.on_data(step, used_++);
+                    break;
             }
         }
         return true;

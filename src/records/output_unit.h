@@ -53,15 +53,16 @@ public:
 
 private:
     struct Writer;
-    void end_record();
+    // Where whole records go: the caller's string, or the block for the file.
+    std::string& out() { return memory_ ? *memory_ : buffer_; }
+    // After each record: a full block is handed to the file.
+    void record_written();
 
     int unit_;
     std::string path_;
     std::FILE* file_ = nullptr;
     std::string* memory_ = nullptr;
     std::string buffer_;   // whole records not yet handed to the file
-    std::string record_;   // the record being formed
-    int pending_blanks_ = 0;  // positions passed over by nX, not yet written
 };
 
 }  // namespace dorvane

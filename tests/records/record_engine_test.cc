@@ -85,6 +85,15 @@ TEST(Write, LayoutRules) {
     EXPECT_EQ(written("(3F4.1)", {Real(1.0f), Real(2.0f), Real(3.0f), Real(4.0f), Real(5.0f)}),
               " 1.0 2.0 3.0\r\n 4.0 5.0\r\n");
     EXPECT_EQ(written("(' A', 2(I3, 'x'), 5X)", {1, 2, 3}), " A  1x  2x\r\n  3x\r\n");
+    // Literals in a row are joined once parsed, but never across the point
+    // where reversion restarts.
+    EXPECT_EQ(written("(' A', 3('-'), 2X, ' B', 2('x', F4.1))", {Real(1.0f), Real(2.0f), Real(3.0f)}),
+              " A---   Bx 1.0x 2.0\r\nx 3.0x\r\n");
+    // Records wider than the buffer they are formed in go out in pieces.
+    std::string long_text(600, 'a');
+    EXPECT_EQ(written("(A, 300('-'), F6.2, 2X, A)", {long_text, Real(1.5f), "END"}),
+              long_text + std::string(300, '-') + "  1.50  END\r\n");
+    EXPECT_EQ(written("(3X, 700('='))", {}), "   " + std::string(700, '=') + "\r\n");
     EXPECT_EQ(written("(1X, 'IT''S', 3X)", {}), " IT'S\r\n");
     EXPECT_EQ(written("(2(2('-'), '+'))", {}), "--+--+\r\n");
     EXPECT_EQ(written("(F4.1, 1X, F4.1)", {Real(100.0f), Real(1.0f)}), "****  1.0\r\n");
