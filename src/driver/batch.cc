@@ -38,8 +38,8 @@ std::optional<RunError> run_one(const std::string& input, const std::string& rep
         open_exports(ex, names, run, absolute_name(input), absolute_name(report));
     };
     std::optional<RunError> error = run_on_files(run, input, report, export_hooks(ex), open);
-    close_exports(ex, error);
-    return error;
+    std::optional<RunError> close_error = close_exports(ex, error);
+    return error ? error : close_error;
 }
 
 }  // namespace

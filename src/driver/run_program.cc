@@ -44,11 +44,23 @@ std::optional<RunError> run_on_files(Run& run, const std::string& input_path,
         refused = false;
         write_report_header(run, *report);
         run_tests(run, in, *report, hooks);
+        // The last records, and the close that hands them to the disk, can
+        // fail as any write can: never a status 0 for a report not written.
+        report->flush();
+        report.reset();
+        std::FILE* closing = report_file;
+        report_file = nullptr;
+        if (std::fclose(closing) != 0) throw RunError{38, 6, absolute_name(report_path)};
     } catch (const RunError& e) {
-        if (report) report->flush();
+        if (report) {
+            try {
+                report->flush();  // keep every record written before the error
+            } catch (const RunError&) {
+            }
+        }
         error = e;
     }
-    report.reset();  // hands the last records to the file
+    report.reset();
     if (report_file) std::fclose(report_file);
     if (input_file) std::fclose(input_file);
     if (error && refused) std::remove(report_path.c_str());

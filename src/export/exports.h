@@ -29,11 +29,15 @@ struct ExportNames {
     std::string json;
 };
 
+// One open export file and the unit and path its error lines name.
+struct ExportFile {
+    std::FILE* f = nullptr;
+    int unit = 0;
+    std::string path;
+};
+
 struct ExportFiles {
-    std::FILE* readings = nullptr;
-    std::FILE* tests = nullptr;
-    std::FILE* envelope = nullptr;
-    std::FILE* json = nullptr;
+    ExportFile readings, tests, envelope, json;
     bool first_test = true;
     std::string buffer;  // text of the current test, handed to a file at once
 };
@@ -45,11 +49,13 @@ void open_exports(ExportFiles& ex, const ExportNames& names, const Run& run,
                   const std::string& input_path, const std::string& report_path);
 
 // Hooks that write each test after its report lines and the envelope at the
-// end of the run.
+// end of the run. A failed write throws RunError 38 on the file's unit.
 RunHooks export_hooks(ExportFiles& ex);
 
 // Ends the JSON document (with the error when the run ended in one) and
 // closes every file. The files keep what was written before an error.
-void close_exports(ExportFiles& ex, const std::optional<RunError>& error);
+// Returns error 38 when a file could not be written out in full at its
+// close (none is returned for a run that had already failed).
+std::optional<RunError> close_exports(ExportFiles& ex, const std::optional<RunError>& error);
 
 }  // namespace dorvane

@@ -1,5 +1,7 @@
 #include "records/output_unit.h"
 
+#include "records/run_error.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -20,7 +22,14 @@ OutputUnit::OutputUnit(int unit, std::string path, std::FILE* f)
 
 OutputUnit::OutputUnit(std::string* memory, int unit) : unit_(unit), memory_(memory) {}
 
-OutputUnit::~OutputUnit() { flush(); }
+// Records still buffered go out; a failure here can no longer be reported
+// (the run reports it through an explicit flush before the unit goes).
+OutputUnit::~OutputUnit() {
+    try {
+        flush();
+    } catch (const RunError&) {
+    }
+}
 
 // Forms the records of one WRITE. A record is built in a fixed buffer,
 // where each field is edited in place (no allocation, no string operation
@@ -115,9 +124,10 @@ void OutputUnit::record_written() {
 
 void OutputUnit::flush() {
     if (!file_ || buffer_.empty()) return;
-    std::fwrite(buffer_.data(), 1, buffer_.size(), file_);
-    std::fflush(file_);
-    buffer_.clear();
+    size_t written = std::fwrite(buffer_.data(), 1, buffer_.size(), file_);
+    bool failed = written != buffer_.size() || std::fflush(file_) != 0;
+    buffer_.clear();  // a failed block is not offered again
+    if (failed) throw RunError{38, unit_, path_};
 }
 
 }  // namespace dorvane

@@ -46,7 +46,8 @@ public:
     }
     void write(const Layout& layout, std::span<const OutItem> items);
 
-    // Hands buffered records to the file.
+    // Hands buffered records to the file. A write that fails (a full disk, a
+    // file-size limit) is the run-time error 38.
     void flush();
 
     int unit() const { return unit_; }

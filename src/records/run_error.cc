@@ -10,6 +10,7 @@ const char* text_of(int number) {
         case 10: return "cannot overwrite existing file";
         case 24: return "end-of-file during read";
         case 29: return "file not found";
+        case 38: return "error during write";
         case 30: return "open failure";
         case 42: return "no such device";
         case 43: return "file name specification error";

@@ -8,7 +8,7 @@
 namespace dorvane {
 
 struct RunError {
-    int number;        // 9, 10, 24, 29, 30, 42, 43, 59, 64, 98, 99
+    int number;        // 9, 10, 24, 29, 30, 38, 42, 43, 59, 64, 98, 99
     int unit;          // 5 input data file, 6 report file
     std::string path;  // absolute path name of the file (may be empty)
     std::string detail = {};  // filled-in text for errors that carry one (99)

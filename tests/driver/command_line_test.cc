@@ -150,6 +150,22 @@ TEST(CommandLine, ExportsAfterARunTimeErrorHoldTheCompleteTests) {
     EXPECT_EQ(slurp(s.dir / "csv" / "envelope.csv").find('\n'), slurp(s.dir / "csv" / "envelope.csv").size() - 1);
 }
 
+// An export that cannot be written in full ends the run with error 38 on
+// its unit, never with status 0.
+TEST(CommandLine, ExportWriteFailureIsAnError) {
+    Scratch s;
+    fs::copy(fs::path(DORVANE_TEST_DATA) / "e2e/readings_standard_plane/input/IN.DAT", s.dir / "IN.DAT");
+    // 24 KiB: the report and the CSV files fit, the JSON document does not.
+    const std::string command = "bash -c \"cd '" + s.dir.string() +
+                                "' && ulimit -f 24 && trap '' XFSZ && '" DORVANE_BIN
+                                "' IN.DAT R.OUT --csv csv --json r.json 2> stderr\"";
+    const int raw = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1);
+    EXPECT_EQ(slurp(s.dir / "stderr"),
+              "dorvane: severe (38): error during write, unit 10, file " + (s.dir / "r.json").string() + "\n");
+    EXPECT_LE(fs::file_size(s.dir / "r.json"), 24u * 1024u);
+}
+
 // Several inputs into a folder: a failing input does not stop the others,
 // one line names each failed input, the status is 1; every good input
 // gives the report and exports a run of its own gives.
