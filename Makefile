@@ -4,11 +4,19 @@
 #             and a whole run on a large generated input (not part of test).
 JOBS ?= $(shell nproc)
 
-.PHONY: all build demo test test-plain test-sanitize bench fuzz clean
+.PHONY: all deps build demo test test-plain test-sanitize bench fuzz clean
 
 all: build
 
-build:
+# Header-only libraries from Debian packages (CLI11 for the command line,
+# nlohmann-json for the JSON export), installed when missing.
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+deps:
+	@if [ ! -f /usr/include/CLI/CLI.hpp ] || [ ! -f /usr/include/nlohmann/json.hpp ]; then \
+	  $(SUDO) apt-get update && $(SUDO) apt-get install -y libcli11-dev nlohmann-json3-dev; \
+	fi
+
+build: deps
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	cmake --build build -j $(JOBS)
 
@@ -20,7 +28,7 @@ test: test-plain test-sanitize
 test-plain: build
 	cd build && ctest --output-on-failure -j $(JOBS)
 
-test-sanitize:
+test-sanitize: deps
 	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DDORVANE_SANITIZE=ON >/dev/null
 	cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && ctest --output-on-failure -j $(JOBS)

@@ -1,7 +1,9 @@
-// dorvane: evaluation of triaxial compression tests. Asks for the input data
-// file and the report file, then runs without further dialogue.
+// dorvane: evaluation of triaxial compression tests. Without arguments it
+// asks for the input data file and the report file, then runs without
+// further dialogue; with arguments the command line names the files.
 #include <cstdio>
 
+#include "driver/cli.h"
 #include "driver/dialogue.h"
 #include "driver/run_program.h"
 #include "records/output_unit.h"
@@ -9,7 +11,9 @@
 
 using namespace dorvane;
 
-int main() {
+int main(int argc, char** argv) {
+    if (argc > 1) return run_command_line(argc, argv);
+
     Run run;
     {
         OutputUnit console(0, "", stdout);

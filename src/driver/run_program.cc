@@ -19,16 +19,29 @@ void write_report_header(const Run& run, OutputUnit& report) {
 
 int run_with_files(Run& run, const std::string& input_path, const std::string& report_path,
                    const RunHooks& hooks) {
+    const std::optional<RunError> error = run_on_files(run, input_path, report_path, hooks);
+    if (!error) return 0;
+    std::fprintf(stderr, "%s\n", error->line().c_str());
+    return 1;
+}
+
+std::optional<RunError> run_on_files(Run& run, const std::string& input_path,
+                                     const std::string& report_path, const RunHooks& hooks,
+                                     const std::function<void()>& after_open) {
     std::FILE* input_file = nullptr;
     std::FILE* report_file = nullptr;
     std::unique_ptr<OutputUnit> report;
-    int status = 0;
+    std::optional<RunError> error;
+    bool refused = false;
     try {
         // Unit 5 first: a missing input never creates the report.
         input_file = open_input_file(input_path);
         InputUnit in(5, absolute_name(input_path), input_file);
         report_file = create_report_file(report_path);
         report = std::make_unique<OutputUnit>(6, absolute_name(report_path), report_file);
+        refused = true;
+        if (after_open) after_open();
+        refused = false;
         write_report_header(run, *report);
         run_tests(run, in, *report, hooks);
         // The last records, and the close that hands them to the disk, can
@@ -45,13 +58,13 @@ int run_with_files(Run& run, const std::string& input_path, const std::string& r
             } catch (const RunError&) {
             }
         }
-        std::fprintf(stderr, "%s\n", e.line().c_str());
-        status = 1;
+        error = e;
     }
     report.reset();
     if (report_file) std::fclose(report_file);
     if (input_file) std::fclose(input_file);
-    return status;
+    if (error && refused) std::remove(report_path.c_str());
+    return error;
 }
 
 int run_in_memory(std::string_view input, std::string& report_text, std::string* error_line) {

@@ -2,10 +2,13 @@
 // header, read the input through, end the run.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "records/output_unit.h"
+#include "records/run_error.h"
 #include "records/run_state.h"
 #include "driver/test_loop.h"
 
@@ -21,6 +24,15 @@ void write_report_header(const Run& run, OutputUnit& report);
 // report keeps every record written before an error.
 int run_with_files(Run& run, const std::string& input_path, const std::string& report_path,
                    const RunHooks& hooks = {});
+
+// The same run, handing back the run-time error that ended it (nothing is
+// written to standard error). after_open, when given, runs once both files
+// are open and before the header: it opens further output files and may
+// throw RunError, in which case the report just created (still empty) is
+// removed again, so that a refused run leaves nothing behind.
+std::optional<RunError> run_on_files(Run& run, const std::string& input_path,
+                                     const std::string& report_path, const RunHooks& hooks = {},
+                                     const std::function<void()>& after_open = {});
 
 // Runs on an input held in memory into a report held in memory, touching no
 // file. Returns the exit status; *error_line receives the run-time error

@@ -18,8 +18,10 @@ namespace {
 // Four empty lines, then the three title lines. False at the end of the file.
 bool read_title_block(Run& run, InputLayout layout, InputUnit& in, OutputUnit& report) {
     report.write("(/, /, /)");
-    for (int k = 0; k < 3; ++k)
+    for (int k = 0; k < 3; ++k) {
         if (!read_title_line(run, layout, in, report)) return false;
+        run.TITLES[k] = run.TITLE;
+    }
     return true;
 }
 

@@ -24,6 +24,7 @@ void end_of_run(const Run& run, Envelope& env, OutputUnit& rep) {
     if (run.NTEST <= 1 || run.REGOPT <= 0) return;
     const int n = run.NTESTS;
     envelope_routine(env.SIGALL, env.TAUALL, n, run, env, rep);
+    env.COFLIN = env.COFCOR;
     if (run.REGOPT != 4 && run.REGOPT != 5) return;
 
     env.KPASS = EnvelopePass::PowerCurve;

@@ -38,6 +38,7 @@ struct Envelope {
     // Results per result set j = 1, 2; a pass that does not evaluate one
     // leaves its earlier value.
     std::array<Real, 3> COFCOR{};  // correlation of the linear fit (of ln in the power pass)
+    std::array<Real, 3> COFLIN{};  // COFCOR as the linear pass left it (the power pass overwrites COFCOR)
     std::array<Real, 3> PHIZRC{};  // friction angle through the origin, degrees
     std::array<Real, 3> COFZRC{};  // correlation through the origin
     std::array<Real, 3> PHILRG{};  // friction angle of the ordinary fit, degrees

@@ -4,6 +4,8 @@
 // state and the single results of the test, and the seating correction.
 #pragma once
 
+#include <array>
+
 #include "records/real.h"
 
 namespace dorvane {
@@ -53,6 +55,7 @@ struct Readings {
     ReadingArray AXSTRN, VOLSTRN;  // strains in %
     ReadingArray PPKPA, SKPA, SEFKPA, TKPA;  // stress path values, kPa
     ReadingArray DILRAT;      // dilatancy rate
+    std::array<bool, kMaxReadings + 1> ON_PLANE{};  // reading reduced on the shear plane
 
     // Running values of the test (cleared per test by clear_reduction_state).
     int KPLANE = 0;           // readings reduced on a shear plane so far

@@ -204,7 +204,8 @@ void reduce_reading(Run& run, const Specimen& spec, Readings& r, int i) {
 
     // A plane needs a reading before it to slide from; a plane flagged on
     // reading 1 is reduced as a whole specimen.
-    if (r.PARA3[i] >= 1.0f && r.JREF >= 1) {
+    r.ON_PLANE[i] = r.PARA3[i] >= 1.0f && r.JREF >= 1;
+    if (r.ON_PLANE[i]) {
         reduce_on_shear_plane(run, spec, r, i, p);
     } else {
         reduce_without_plane(run, spec, r, i, p, dv, em);

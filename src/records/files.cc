@@ -54,24 +54,26 @@ std::FILE* open_input_file(const std::string& name) {
     return f;
 }
 
-std::FILE* create_report_file(const std::string& name) {
+std::FILE* create_report_file(const std::string& name) { return create_new_file(name, 6); }
+
+std::FILE* create_new_file(const std::string& name, int unit) {
     const std::string path = absolute_name(name);
-    if (invalid_name(name)) throw RunError{43, 6, path};
+    if (invalid_name(name)) throw RunError{43, unit, path};
     // O_EXCL: an existing file, folder or (dangling) link is never opened.
     int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
         switch (errno) {
-            case EEXIST: case EISDIR: throw RunError{10, 6, path};
-            case ENOENT: case ENOTDIR: throw RunError{29, 6, path};
-            case EMFILE: case ENFILE: throw RunError{30, 6, path};
-            case ENAMETOOLONG: throw RunError{43, 6, path};
-            default: throw RunError{9, 6, path};
+            case EEXIST: case EISDIR: throw RunError{10, unit, path};
+            case ENOENT: case ENOTDIR: throw RunError{29, unit, path};
+            case EMFILE: case ENFILE: throw RunError{30, unit, path};
+            case ENAMETOOLONG: throw RunError{43, unit, path};
+            default: throw RunError{9, unit, path};
         }
     }
     std::FILE* f = ::fdopen(fd, "wb");
     if (!f) {
         ::close(fd);
-        throw RunError{30, 6, path};
+        throw RunError{30, unit, path};
     }
     return f;
 }

@@ -19,4 +19,7 @@ std::FILE* open_input_file(const std::string& name);
 // 29 missing folder, 9 no permission, 30 too many open files.
 std::FILE* create_report_file(const std::string& name);
 
+// Creates a new output file on the given unit by the rules of the report file.
+std::FILE* create_new_file(const std::string& name, int unit);
+
 }  // namespace dorvane

@@ -2,6 +2,7 @@
 // its value until a record carries it again; a field no record carried is 0.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "records/real.h"
@@ -77,6 +78,7 @@ struct Run {
     int NTESTS = 0;          // test count handed to the envelope step
 
     std::string TITLE = std::string(80, ' ');  // the title line last read
+    std::array<std::string, 3> TITLES;         // the current test's three title lines
 
     std::string input_name = std::string(12, ' ');   // as typed, 12 characters
     std::string report_name = std::string(12, ' ');  // as typed, 12 characters
