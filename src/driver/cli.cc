@@ -7,6 +7,7 @@
 #include <CLI/CLI.hpp>
 
 #include "driver/batch.h"
+#include "explain/explain_input.h"
 
 namespace dorvane {
 
@@ -29,13 +30,15 @@ int run_command_line(int argc, char** argv) {
     app.set_version_flag("--version", "dorvane 1.0.0");
     app.footer(
         "Exit status: 0 every run succeeded, 1 a run-time error (one line on standard\n"
-        "error per failed input), 2 wrong arguments (nothing is created).\n"
+        "error per failed input), 2 wrong arguments (nothing is created); with\n"
+        "--explain 3 when a warning was given.\n"
         "Existing report and export files are never overwritten.\n"
         "\n"
         "Examples:\n"
         "  dorvane TESTS.DAT TESTS.OUT\n"
         "  dorvane TESTS.DAT TESTS.OUT --csv tests-csv --json TESTS.json\n"
-        "  dorvane archive/*.DAT --out-dir reports --csv csv --json json");
+        "  dorvane archive/*.DAT --out-dir reports --csv csv --json json\n"
+        "  dorvane --explain TESTS.DAT --explain-test 2");
 
     BatchRequest req;
     std::vector<std::string> files;
@@ -52,6 +55,16 @@ int run_command_line(int argc, char** argv) {
         "--json", req.json,
         "JSON export file; with --out-dir a folder (made when missing) of\n"
         "<stem>.json per input");
+    std::string explain;
+    int explain_test = 0;
+    CLI::Option* explain_opt = app.add_option(
+        "--explain", explain,
+        "Show how a run reads INPUT, record by record, with warnings where it\n"
+        "looks shifted or out of range; no report is written");
+    explain_opt->type_name("INPUT");
+    CLI::Option* explain_test_opt = app.add_option(
+        "--explain-test", explain_test, "With --explain: show the records of test N only");
+    explain_test_opt->type_name("N")->needs(explain_opt);
     for (CLI::Option* o : {out_dir, csv, json}) o->type_name("DIR");
     json->type_name("FILE");
 
@@ -67,6 +80,14 @@ int run_command_line(int argc, char** argv) {
         return usage_error(e.what());
     }
 
+    if (explain_opt->count()) {
+        if (!files.empty() || out_dir->count() || csv->count() || json->count())
+            return usage_error("--explain takes no other files or folders");
+        if (explain.empty()) return usage_error("--explain: empty file name");
+        if (explain_test_opt->count() && explain_test < 1)
+            return usage_error("--explain-test: a test number from 1 on");
+        return explain_file(explain, explain_test);
+    }
     if (out_dir->count() && req.out_dir.empty()) return usage_error("--out-dir: empty folder name");
     if (csv->count() && req.csv_dir.empty()) return usage_error("--csv: empty folder name");
     if (json->count() && req.json.empty()) return usage_error("--json: empty file name");

@@ -1,6 +1,7 @@
 #include "records/input_unit.h"
 
 #include <cstring>
+#include <vector>
 
 #include "records/f_editing.h"
 #include "records/layout_walk.h"
@@ -82,17 +83,46 @@ bool InputUnit::next_record(std::string_view& record) {
     return true;
 }
 
+// The fields a READ took from its current record, kept only when observed.
+template <bool Observed>
+struct SeenFields {
+    void add(const FieldSeen&) {}
+};
+template <>
+struct SeenFields<true> {
+    std::vector<FieldSeen> fields;
+    int record_in_read = 0;
+    void add(const FieldSeen& f) { fields.push_back(f); }
+};
+
+template <bool Observed>
 struct InputUnit::Reader {
     InputUnit& unit;
     std::span<const InItem> items;
     std::string_view record;
     size_t pos = 0;
+    SeenFields<Observed> seen = {};
 
     void start() {
         if (!unit.next_record(record)) throw EndOfFile{};
         pos = 0;
     }
-    void on_record_end() { start(); }
+    // Tells the observer of the record just taken.
+    void record_done() {
+        if constexpr (Observed) {
+            const void* first = items.empty() ? nullptr
+                                : items[0].real ? static_cast<const void*>(items[0].real)
+                                                : static_cast<const void*>(items[0].text);
+            unit.observer_(RecordSeen{unit.line_, record, seen.record_in_read, first,
+                                      static_cast<int>(items.size()), false, seen.fields});
+            seen.fields.clear();
+            ++seen.record_in_read;
+        }
+    }
+    void on_record_end() {
+        record_done();
+        start();
+    }
     void on_skip(int n) { pos += static_cast<size_t>(n); }
     void on_literal(const std::string&) {}
     void on_data(const LayoutNode& node, int index) {
@@ -102,6 +132,8 @@ struct InputUnit::Reader {
         // The field: w characters, blanks beyond the end of the record.
         std::string_view field = pos < record.size() ? record.substr(pos, width) : std::string_view();
         if (node.kind == LayoutNode::Kind::A) {
+            if constexpr (Observed)
+                seen.add({index, static_cast<int>(pos), static_cast<int>(width), true, nullptr});
             pos += width;
             if (!item.text) return;  // an A field for a real item: skipped
             // Aw into an item of length n: the rightmost n of w, or w padded
@@ -118,36 +150,41 @@ struct InputUnit::Reader {
         }
         // A comma ends a numeric field early; the next field starts after it.
         size_t comma = field.find(',');
+        const size_t first = pos;
         if (comma != std::string_view::npos) {
             field = field.substr(0, comma);
             pos += comma + 1;
         } else {
             pos += width;
         }
+        if constexpr (Observed)
+            seen.add({index, static_cast<int>(first), static_cast<int>(pos - first), false, item.real});
         float value = 0.0f;
         if (!edit_f_input(field, node.decimals, value)) unit.fail(64);
         if (item.real) *item.real = Real(value);  // a numeric field for a text item: checked, not stored
     }
 };
 
+template <bool Observed>
 bool InputUnit::read_items(const Layout& layout, std::span<const InItem> items) {
-    Reader reader{*this, items, {}, 0};
+    Reader<Observed> reader{*this, items, {}, 0};
     try {
         reader.start();
-        LayoutWalk<Reader> walk(layout, static_cast<int>(items.size()), reader);
+        LayoutWalk<Reader<Observed>> walk(layout, static_cast<int>(items.size()), reader);
         walk.run();
     } catch (const EndOfFile&) {
         return false;
     }
+    reader.record_done();
     return true;
 }
 
 void InputUnit::read(const Layout& layout, std::span<const InItem> items) {
-    if (!read_items(layout, items)) fail(24);
+    if (!(observer_ ? read_items<true>(layout, items) : read_items<false>(layout, items))) fail(24);
 }
 
 bool InputUnit::read_or_end(const Layout& layout, std::span<const InItem> items) {
-    return read_items(layout, items);
+    return observer_ ? read_items<true>(layout, items) : read_items<false>(layout, items);
 }
 
 }  // namespace dorvane

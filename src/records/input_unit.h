@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <initializer_list>
 #include <span>
 #include <string>
@@ -22,6 +23,28 @@ struct InItem {
     InItem(char* t, int n) : text(t), length(n) {}
     InItem(std::string& t) : text(t.data()), length(static_cast<int>(t.size())) {}
 };
+
+// What a READ took from one record, for an observer of the unit (the input
+// explainer). Columns are 0-based; a field may reach past the record's end.
+struct FieldSeen {
+    int item;          // index of the item within the READ
+    int first;         // first column of the field
+    int width;         // columns taken, a comma that ended the field included
+    bool text;         // an A field (else a number)
+    const Real* real;  // where the number went (null when not stored)
+};
+
+struct RecordSeen {
+    int line;                       // line number of the record
+    std::string_view record;        // its text, without line end
+    int record_in_read;             // 0 for the first record of the READ
+    const void* first_item;         // the READ's first item: which statement it is
+    int items;                      // number of items of the READ
+    bool list_directed;             // free-format READ
+    std::span<const FieldSeen> fields;  // the fields taken from this record
+};
+
+using RecordObserver = std::function<void(const RecordSeen&)>;
 
 class InputUnit {
 public:
@@ -47,11 +70,17 @@ public:
     // Line number (1-based) of the record read last; 0 before the first.
     int line_number() const { return line_; }
     int unit() const { return unit_; }
+
+    // Told of every record as soon as a READ has taken it (values stored).
+    // Without an observer reading costs nothing extra.
+    void set_observer(RecordObserver observer) { observer_ = std::move(observer); }
     const std::string& path() const { return path_; }
 
 private:
+    template <bool Observed>
     struct Reader;
     bool next_record(std::string_view& record);
+    template <bool Observed>
     bool read_items(const Layout& layout, std::span<const InItem> items);
     [[noreturn]] void fail(int number) const;
 
@@ -67,6 +96,7 @@ private:
     std::string long_line_;   // a line that crossed a block boundary
     int line_ = 0;
     bool ended_ = false;
+    RecordObserver observer_;
 };
 
 }  // namespace dorvane

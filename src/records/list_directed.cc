@@ -1,6 +1,7 @@
 // List-directed READ: free-form values separated by blanks, commas or the
 // ends of records.
 #include <string>
+#include <vector>
 
 #include "records/f_editing.h"
 #include "records/input_unit.h"
@@ -18,6 +19,15 @@ bool ends_value(char c) { return c == ' ' || c == ',' || c == '/'; }
 void InputUnit::read_list(std::span<Real* const> items) {
     size_t next = 0;  // next item to fill
     std::string_view record;
+    std::vector<FieldSeen> seen;  // filled only for an observer
+    int record_in_read = 0;
+    auto tell = [&] {
+        if (!observer_) return;
+        observer_(RecordSeen{line_, record, record_in_read++,
+                             items.empty() ? nullptr : static_cast<const void*>(items[0]),
+                             static_cast<int>(items.size()), true, seen});
+        seen.clear();
+    };
     while (next < items.size()) {
         if (!next_record(record)) fail(24);
         // A comma met before any value in this record is a null value.
@@ -27,7 +37,10 @@ void InputUnit::read_list(std::span<Real* const> items) {
             while (p < record.size() && is_blank(record[p])) ++p;
             if (p >= record.size()) break;  // the end of a record separates
             char c = record[p];
-            if (c == '/') return;  // unfilled items keep their values
+            if (c == '/') {  // unfilled items keep their values
+                tell();
+                return;
+            }
             if (c == ',') {
                 if (!value_since_separator) ++next;  // null: the item keeps its value
                 value_since_separator = false;
@@ -59,8 +72,14 @@ void InputUnit::read_list(std::span<Real* const> items) {
             }
             float value = 0.0f;
             if (token.find('*') != std::string_view::npos || !edit_f_input(token, 0, value)) fail(64);
-            for (size_t k = 0; k < repeat && next < items.size(); ++k) *items[next++] = Real(value);
+            for (size_t k = 0; k < repeat && next < items.size(); ++k) {
+                if (observer_)
+                    seen.push_back({static_cast<int>(next), static_cast<int>(start),
+                                    static_cast<int>(p - start), false, items[next]});
+                *items[next++] = Real(value);
+            }
         }
+        tell();
     }
 }
 
