@@ -51,11 +51,17 @@ struct Explainer {
     double day = 0, hour = 0, time = 0, dial = 0;
     bool have_clock = false, have_dial = false;
     bool blank_title = false;  // the record seen last was a blank title line
+    // The readings of the current test so far: where the gap of a missing one shows.
+    struct Point {
+        int reading, line;
+        double time, dial;
+    };
+    std::vector<Point> points = {};
 };
 
 std::string number_text(double v) {
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%.7g", v);
+    std::snprintf(buf, sizeof buf, "%.7g", v);  // every digit a float holds
     return buf;
 }
 
@@ -155,6 +161,36 @@ void reading_findings(Explainer& x, const RecordSeen& r, const std::vector<Named
         x.dial = v;
         x.have_dial = true;
     }
+    if (r.record_in_read == 0 || dial)
+        x.points.push_back({x.reading, r.line, x.have_clock ? x.time : 0.0, x.have_dial ? x.dial : 0.0});
+}
+
+// The step of a series that stands out most against the steps beside it
+// (a missing reading leaves about twice the step); empty when none does.
+struct Gap {
+    double ratio = 0;
+    std::string text;
+    int line = 0;
+};
+
+Gap largest_gap(const std::vector<Explainer::Point>& points, double Explainer::Point::*value, const char* field) {
+    Gap best;
+    for (size_t k = 1; k < points.size(); ++k) {
+        const double step = points[k].*value - points[k - 1].*value;
+        double beside = 0;
+        int n = 0;
+        if (k >= 2) beside += points[k - 1].*value - points[k - 2].*value, ++n;
+        if (k + 1 < points.size()) beside += points[k + 1].*value - points[k].*value, ++n;
+        if (n == 0 || !(beside > 0.0)) continue;
+        const double ratio = step / (beside / n);
+        if (!(ratio >= 1.6) || ratio <= best.ratio) continue;
+        best = {ratio,
+                std::string(field) + " steps by " + number_text(step) + " from reading " +
+                    std::to_string(points[k - 1].reading) + " to " + std::to_string(points[k].reading) + ", " +
+                    number_text(ratio) + " times the steps beside it: a reading may be missing just before this line",
+                points[k].line};
+    }
+    return best;
 }
 
 void observe(Explainer& x, const RecordSeen& r) {
@@ -174,6 +210,7 @@ void observe(Explainer& x, const RecordSeen& r) {
             if (++x.reading == 1 || x.last != Statement::Reading) {
                 x.nread = truncate_count(run.in.RNREAD);
                 x.have_clock = x.have_dial = false;
+                x.points.clear();
             }
         }
     }
@@ -273,6 +310,23 @@ ExplainOutcome explain_records(InputUnit& in, int only_test,
     if (nowhere) std::fclose(nowhere);
     in.set_observer({});
     outcome.warnings = x.warnings;
+    // A block shorter than its count: the record after it (the next test's
+    // title line) cannot be read as a reading.
+    if (outcome.error && outcome.error->number == 64 && x.last == Statement::Reading &&
+        (only_test == 0 || only_test == x.test)) {
+        out("  warning: line " + std::to_string(in.line_number()) + ": reading " + std::to_string(x.reading + 1) +
+            " of " + std::to_string(x.nread) + " of test " + std::to_string(x.test) +
+            " does not read as numbers: the block holds fewer readings than RNREAD says "
+            "(a line missing, or the count too large)\n");
+        ++outcome.warnings;
+        const Gap dial = largest_gap(x.points, &Explainer::Point::dial, "S.DIAL");
+        const Gap clock = largest_gap(x.points, &Explainer::Point::time, "the clock (minutes)");
+        const Gap& gap = dial.ratio >= clock.ratio ? dial : clock;
+        if (!gap.text.empty()) {
+            out("  warning: line " + std::to_string(gap.line) + ": " + gap.text + "\n");
+            ++outcome.warnings;
+        }
+    }
     if (!outcome.error && x.blank_title && x.title_line == 1 && (only_test == 0 || only_test == x.test)) {
         out("  warning: line " + std::to_string(in.line_number()) +
             ": an empty line at the end of the file, read as the first title line of one more test\n");
