@@ -50,7 +50,6 @@ struct Explainer {
     // The clock and strain dial of the reading before, as the run carries them.
     double day = 0, hour = 0, time = 0, dial = 0;
     bool have_clock = false, have_dial = false;
-    bool blank_title = false;  // the record seen last was a blank title line
     // The readings of the current test so far: where the gap of a missing one shows.
     struct Point {
         int reading, line;
@@ -227,10 +226,13 @@ void observe(Explainer& x, const RecordSeen& r) {
     }
 
     std::vector<RecordFinding> found;
-    x.blank_title = s == Statement::Title && blank_record(r.record);
-    // A blank title line is a title like any other; the end of the file tells.
+    // A blank second or third title line is a title like any other; a blank
+    // first one is an empty line out of place (or one at the end of the file).
     if (s == Statement::Title) {
-        if (title_reads_as_numbers(r.record))
+        if (blank_record(r.record) && x.title_line == 1)
+            found.push_back({"", "an empty line, read as the first title line of a test (at the end of the "
+                                 "file: of one more test): every record after it may sit one line off"});
+        else if (title_reads_as_numbers(r.record))
             found.push_back({"TITLE", "the title line reads like a record of numbers: a record before it "
                                       "may be missing or extra, or the readings count be wrong"});
     } else if (blank_record(r.record)) {
@@ -326,11 +328,6 @@ ExplainOutcome explain_records(InputUnit& in, int only_test,
             out("  warning: line " + std::to_string(gap.line) + ": " + gap.text + "\n");
             ++outcome.warnings;
         }
-    }
-    if (!outcome.error && x.blank_title && x.title_line == 1 && (only_test == 0 || only_test == x.test)) {
-        out("  warning: line " + std::to_string(in.line_number()) +
-            ": an empty line at the end of the file, read as the first title line of one more test\n");
-        ++outcome.warnings;
     }
     if (outcome.error)
         out("line " + std::to_string(in.line_number()) + ": the run stops here with severe (" +
