@@ -2,6 +2,8 @@
 // that nothing is written.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "program_runner.h"
 
 namespace dorvane::testing {
@@ -63,6 +65,40 @@ TEST(ExplainCommand, WrongArgumentsStatusTwo) {
         EXPECT_EQ(o.out, "");
     }
     EXPECT_EQ(files_below(s.dir), std::set<std::string>{"IN.DAT"});
+}
+
+}  // namespace
+}  // namespace dorvane::testing
+
+namespace dorvane::testing {
+namespace {
+
+// The README's small example: its file explained gives the output shown there.
+TEST(ExplainCommand, ReadmeExampleIsCurrent) {
+    std::istringstream readme(slurp(fs::path(DORVANE_TEST_DATA) / ".." / ".." / "README.md"));
+    std::string line;
+    while (std::getline(readme, line) && line != "### A complete small example") {}
+    std::vector<std::string> blocks;  // the indented blocks after the heading
+    bool in_block = false;
+    while (std::getline(readme, line) && blocks.size() < 3) {
+        if (line.rfind("    ", 0) == 0) {
+            if (!in_block) blocks.emplace_back();
+            blocks.back() += line.substr(4) + "\n";
+            in_block = true;
+        } else if (!line.empty()) {
+            in_block = false;
+        } else if (in_block) {
+            blocks.back() += "\n";
+        }
+    }
+    ASSERT_GE(blocks.size(), 2u);
+    for (std::string& b : blocks)
+        while (b.size() > 1 && b[b.size() - 2] == '\n') b.pop_back();
+    Scratch s;
+    spit(s.dir / "SMALL.DAT", blocks[0]);
+    const Outcome o = run_program(s.dir, {"--explain", "SMALL.DAT"});
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(o.out, blocks[1]);
 }
 
 }  // namespace
