@@ -32,6 +32,7 @@ p.error { color: #a00; font-weight: bold; }
 @media print {
   body { max-width: none; padding: 0; }
   section { break-before: page; border-top: none; margin-top: 0; }
+  header + section { break-before: auto; }
   .charts, .tables, svg.chart { break-inside: avoid; }
   .run .charts { grid-template-columns: 1fr 1fr; max-width: none; }
 }
