@@ -77,7 +77,7 @@ std::string html_prelude(const Run& run, const std::string& input_path,
     out += "<title>Triaxial tests: " + esc(base) + "</title>\n";
     out += kStyle;
     out += "</head>\n<body>\n<header class=\"run-header\">\n<h1>Triaxial tests of " +
-           esc(trimmed(run.input_name)) + "</h1>\n";
+           esc(base) + "</h1>\n";
     out += "<table><tr><td>Input data file</td><td>" + esc(input_path) + "</td></tr>\n";
     out += "<tr><td>Report file</td><td>" + esc(report_path) + "</td></tr>\n";
     out += "<tr><td>Names in the report header</td><td>" + esc(trimmed(run.input_name)) + ", " +
