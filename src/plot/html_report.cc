@@ -142,7 +142,7 @@ std::string html_run(const Run& run, const Envelope& env, const std::vector<Test
            "<th>(S1-S3)/2 (kPa)</th></tr>\n";
     for (const TestPoints& t : tests)
         out += "<tr><td class=\"num\">" + std::to_string(t.test) + "</td><td class=\"num\">" +
-               std::to_string(t.testno) + "</td><td class=\"num\">" +
+               esc(t.testno) + "</td><td class=\"num\">" +
                (t.failed ? num(t.sig, 1) : "&#8212;") + "</td><td class=\"num\">" +
                (t.failed ? num(t.tau, 1) : "&#8212;") + "</td></tr>\n";
     out += "</table>\n";

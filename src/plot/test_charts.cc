@@ -19,6 +19,11 @@ std::string fixed(double v, int decimals) {
     return text;
 }
 
+// A value with its unit, or "not finite" alone.
+std::string value(double v, int decimals, const std::string& unit) {
+    return std::isfinite(v) ? fixed(v, decimals) + unit : "not finite";
+}
+
 std::string id_of(const Run& run, const char* name) {
     return "t" + std::to_string(run.NTEST) + "-" + name;
 }
@@ -134,7 +139,7 @@ std::vector<NamedChart> test_charts(const Run& run, const Specimen& sp, const Re
 TestPoints test_points(const Run& run, const Specimen& sp, const Readings& rd) {
     TestPoints p;
     p.test = run.NTEST;
-    p.testno = static_cast<int>(run.in.TESTNO.v);
+    p.testno = fixed(run.in.TESTNO.v, 0);
     const int n = reading_rows(sp.NREAD);
     p.failed = rd.IFAIL >= 1 && rd.IFAIL <= n;
     if (p.failed) {
@@ -167,7 +172,7 @@ std::vector<NamedChart> run_charts(const Run& run, const Envelope& env,
         const TestPoints& t = tests[k];
         const int colour = kTestColours[k % std::size(kTestColours)];
         const Mark mark = kTestMarks[k % std::size(kTestMarks)];
-        std::string label = named ? "Test " + std::to_string(t.test) + " (" + std::to_string(t.testno) + ")"
+        std::string label = named ? "Test " + std::to_string(t.test) + " (" + t.testno + ")"
                                   : "";
         if (!named && k == 0) label = "Effective stress paths of " + std::to_string(tests.size()) + " tests";
         Series s = curve(label, "path", t.path_sig, t.path_tau, colour);
@@ -195,7 +200,7 @@ std::vector<NamedChart> run_charts(const Run& run, const Envelope& env,
     for (size_t k = 0; k < tests.size(); ++k) {
         const TestPoints& t = tests[k];
         if (!t.failed) continue;
-        Series c = curve(named ? "Test " + std::to_string(t.test) + " (" + std::to_string(t.testno) + ")" : "",
+        Series c = curve(named ? "Test " + std::to_string(t.test) + " (" + t.testno + ")" : "",
                          "circle", {}, {}, kTestColours[k % std::size(kTestColours)]);
         for (int a = 0; a <= 72; ++a) {
             const double th = kPi * a / 72;
@@ -216,10 +221,10 @@ std::vector<NamedChart> run_charts(const Run& run, const Envelope& env,
     if (fits.through_origin) {
         const double phi = env.PHIZRC[1].v;
         const double b0 = std::sin(phi * kPi / 180);
-        paths.series.push_back(line("Through origin: φ′ = " + fixed(phi, 1) + "°, r = " +
+        paths.series.push_back(line("Through origin: φ′ = " + value(phi, 1, "°") + ", r = " +
                                         fixed(env.COFZRC[1].v, 3),
                                     "fit-origin", 0, b0, 6, true));
-        mohr.series.push_back(line("Through origin: φ′ = " + fixed(phi, 1) + "°, c′ = 0 kPa",
+        mohr.series.push_back(line("Through origin: φ′ = " + value(phi, 1, "°") + ", c′ = 0 kPa",
                                    "fit-origin", 0, std::tan(phi * kPi / 180), 6, true));
     }
     if (fits.ordinary) {
@@ -227,17 +232,18 @@ std::vector<NamedChart> run_charts(const Run& run, const Envelope& env,
         const double c = env.COHESN[1].v;
         const double b1 = std::sin(phi * kPi / 180);
         const double a = c * std::cos(phi * kPi / 180);
-        paths.series.push_back(line("Least squares: φ′ = " + fixed(phi, 1) + "°, c′ = " + fixed(c, 1) +
-                                        " kPa, r = " + fixed(env.COFLIN[1].v, 3),
+        paths.series.push_back(line("Least squares: φ′ = " + value(phi, 1, "°") + ", c′ = " + value(c, 1, " kPa") +
+                                        ", r = " + fixed(env.COFLIN[1].v, 3),
                                     "fit-ordinary", a, b1, 1, false));
-        mohr.series.push_back(line("Least squares: φ′ = " + fixed(phi, 1) + "°, c′ = " + fixed(c, 1) +
-                                       " kPa",
+        mohr.series.push_back(line("Least squares: φ′ = " + value(phi, 1, "°") + ", c′ = " + value(c, 1, " kPa"),
                                    "fit-ordinary", c, std::tan(phi * kPi / 180), 1, false));
     }
     if (fits.power_curve) {
         const double A = env.ACONST[1].v, B = env.BEXPNT[1].v;
-        Series s = curve("Power curve: τ = " + fixed(A, 3) + " σ′^" + fixed(B, 3) + ", r = " +
-                             fixed(env.COFCOR[1].v, 3),
+        const std::string law = std::isfinite(A) && std::isfinite(B)
+                                    ? "τ = " + fixed(A, 3) + " σ′^" + fixed(B, 3)
+                                    : "not finite";
+        Series s = curve("Power curve: " + law + ", r = " + fixed(env.COFCOR[1].v, 3),
                          "fit-power", {}, {}, 2);
         s.dashed = true;
         for (int k = 1; k <= 48; ++k) {

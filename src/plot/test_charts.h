@@ -29,7 +29,7 @@ std::vector<NamedChart> test_charts(const Run& run, const Specimen& sp, const Re
 // failure point and (for the first kMaxPaths tests) its effective path.
 struct TestPoints {
     int test = 0;
-    int testno = 0;
+    std::string testno;       // the test number as the page shows it
     double sig = 0, tau = 0;  // SEFKPA and TKPA at failure, kPa
     bool failed = false;      // a failure reading exists
     std::vector<double> path_sig, path_tau;
