@@ -3,10 +3,7 @@
 // chart map back to the exported values. Skipped when chromium is missing.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <map>
-
-#include "../driver/program_runner.h"
+#include "chart_reading.h"
 
 namespace dorvane::testing {
 namespace {
@@ -36,68 +33,6 @@ Browsed dump_dom(const fs::path& work, const fs::path& file) {
     b.dom = slurp(work / "dom");
     b.log = slurp(work / "log");
     return b;
-}
-
-size_t count(const std::string& s, const std::string& part) {
-    size_t n = 0;
-    for (size_t at = s.find(part); at != std::string::npos; at = s.find(part, at + 1)) ++n;
-    return n;
-}
-
-// The value of attribute name in the first element at or after `from`.
-std::string attribute(const std::string& s, size_t from, const std::string& name) {
-    const size_t at = s.find(" " + name + "=\"", from);
-    if (at == std::string::npos) return "";
-    const size_t begin = at + name.size() + 3;
-    return s.substr(begin, s.find('"', begin) - begin);
-}
-
-// One CSV record (quoted fields with doubled quotes, no line ends inside).
-std::vector<std::string> csv_fields(const std::string& line) {
-    std::vector<std::string> f(1);
-    bool quoted_field = false;
-    for (size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (quoted_field) {
-            if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') f.back() += '"', ++i;
-            else if (c == '"') quoted_field = false;
-            else f.back() += c;
-        } else if (c == '"') quoted_field = true;
-        else if (c == ',') f.emplace_back();
-        else if (c != '\r') f.back() += c;
-    }
-    return f;
-}
-
-// The records of a CSV file as maps from column name to field.
-std::vector<std::map<std::string, std::string>> csv_records(const std::string& text) {
-    std::istringstream in(text);
-    std::string line;
-    std::getline(in, line);
-    const std::vector<std::string> names = csv_fields(line);
-    std::vector<std::map<std::string, std::string>> records;
-    while (std::getline(in, line)) {
-        const std::vector<std::string> f = csv_fields(line);
-        std::map<std::string, std::string> r;
-        for (size_t i = 0; i < names.size() && i < f.size(); ++i) r[names[i]] = f[i];
-        records.push_back(r);
-    }
-    return records;
-}
-
-// The plot area of a chart and its data range, as the chart wrote them.
-struct Mapping {
-    double x0, x1, y0, y1, left, top, width, height;
-    double x(double px) const { return x0 + (px - left) / width * (x1 - x0); }
-    double y(double py) const { return y0 + (top + height - py) / height * (y1 - y0); }
-    double x_tolerance() const { return (x1 - x0) / width * 0.006; }  // the written 0.01 px
-    double y_tolerance() const { return (y1 - y0) / height * 0.006; }
-};
-
-Mapping mapping_at(const std::string& dom, size_t plot) {
-    auto d = [&](const char* name) { return std::stod(attribute(dom, plot, name)); };
-    return {d("data-x0"), d("data-x1"), d("data-y0"), d("data-y1"),
-            d("data-left"), d("data-top"), d("data-width"), d("data-height")};
 }
 
 TEST(Browser, ReportLoadsWithItsChartsAndPointsMapBackToTheExport) {

@@ -3,18 +3,14 @@
 // a failed run leaves a page that ends properly.
 #include <gtest/gtest.h>
 
-#include "../driver/program_runner.h"
+#include <cmath>
+
+#include "chart_reading.h"
 
 namespace dorvane::testing {
 namespace {
 
 const fs::path kExamples = fs::path(DORVANE_TEST_DATA) / ".." / ".." / "examples";
-
-size_t count(const std::string& s, const std::string& part) {
-    size_t n = 0;
-    for (size_t at = s.find(part); at != std::string::npos; at = s.find(part, at + 1)) ++n;
-    return n;
-}
 
 TEST(ChartOutputs, ReportUnchangedAndOutputsDeterministic) {
     for (const char* example : {"cu_clay_standard.dat", "cd_sand_extended.dat", "uu_clay_short.dat"}) {
@@ -94,6 +90,50 @@ TEST(ChartOutputs, FailedRunEndsThePageWithTheError) {
               std::string::npos);
     const std::string end = "<footer id=\"end\"></footer>\n</body>\n</html>\n";
     EXPECT_EQ(page.substr(page.size() - end.size()), end);
+}
+
+// The run's charts against envelope.csv: on the paths the least-squares
+// line is TAU = COHESN cos(PHILRG) + SIG sin(PHILRG); in the Mohr plane it
+// is tau = COHESN + sigma tan(PHILRG), and each circle has the effective
+// (S1+S3)/2 at failure as its centre and (S1-S3)/2 as its radius.
+TEST(ChartOutputs, EnvelopesAndMohrCirclesFromTheFits) {
+    Scratch s;
+    fs::copy(kExamples / "cu_clay_standard.dat", s.dir / "IN.DAT");
+    ASSERT_EQ(run_program(s.dir, {"IN.DAT", "R.OUT", "--svg", "svg", "--csv", "csv"}).status, 0);
+    const auto env = csv_records(slurp(s.dir / "csv" / "envelope.csv"));
+    ASSERT_EQ(env.at(0).at("record"), "fits");
+    const double pi = std::acos(-1.0);
+    const double phi = std::stod(env[0].at("PHILRG_1_deg")) * pi / 180;
+    const double c = std::stod(env[0].at("COHESN_1_kPa"));
+
+    const std::string paths = slurp(s.dir / "svg" / "run-paths.svg");
+    const Mapping mp = mapping_at(paths, paths.find("class=\"plot\""));
+    const auto line = polyline_values(paths, paths.find("class=\"series fit-ordinary\""), mp);
+    ASSERT_EQ(line.size(), 2u);
+    EXPECT_NEAR(line[0].first, 0, mp.x_tolerance());
+    EXPECT_NEAR(line[0].second, c * std::cos(phi), mp.y_tolerance());
+    EXPECT_NEAR((line[1].second - line[0].second) / (line[1].first - line[0].first), std::sin(phi), 1e-4);
+
+    const std::string mohr = slurp(s.dir / "svg" / "run-mohr.svg");
+    const Mapping mm = mapping_at(mohr, mohr.find("class=\"plot\""));
+    const auto mc = polyline_values(mohr, mohr.find("class=\"series fit-ordinary\""), mm);
+    ASSERT_EQ(mc.size(), 2u);
+    EXPECT_NEAR(mc[0].second, c, mm.y_tolerance());
+    EXPECT_NEAR((mc[1].second - mc[0].second) / (mc[1].first - mc[0].first), std::tan(phi), 1e-4);
+    // One unit is as long on both axes: the circles are round.
+    EXPECT_NEAR((mm.x1 - mm.x0) / mm.width, (mm.y1 - mm.y0) / mm.height, 1e-9);
+    size_t at = mohr.find("class=\"plot\"");
+    for (int test = 1; test <= 3; ++test) {
+        at = mohr.find("class=\"series circle\"", at + 1);
+        ASSERT_NE(at, std::string::npos);
+        const auto circle = polyline_values(mohr, at, mm);
+        const double sig = std::stod(env.at(test).at("SIG_1_kPa"));
+        const double tau = std::stod(env.at(test).at("TAU_1_kPa"));
+        EXPECT_NEAR(circle.front().first, sig - tau, mm.x_tolerance()) << test;
+        EXPECT_NEAR(circle.back().first, sig + tau, mm.x_tolerance()) << test;
+        EXPECT_NEAR(circle[circle.size() / 2].first, sig, mm.x_tolerance()) << test;
+        EXPECT_NEAR(circle[circle.size() / 2].second, tau, mm.y_tolerance()) << test;
+    }
 }
 
 TEST(ChartOutputs, SeveralInputsIntoFolders) {
