@@ -171,22 +171,18 @@ std::vector<NamedChart> run_charts(const Run& run, const Envelope& env,
     for (size_t k = 0; k < tests.size(); ++k) {
         const TestPoints& t = tests[k];
         const int colour = kTestColours[k % std::size(kTestColours)];
-        const Mark mark = kTestMarks[k % std::size(kTestMarks)];
-        std::string label = named ? "Test " + std::to_string(t.test) + " (" + t.testno + ")"
-                                  : "";
+        std::string label = named ? "Test " + std::to_string(t.test) + " (" + t.testno + ")" : "";
         if (!named && k == 0) label = "Effective stress paths of " + std::to_string(tests.size()) + " tests";
-        Series s = curve(label, "path", t.path_sig, t.path_tau, colour);
-        s.mark = mark;
-        s.x.clear();  // the markers only at failure: the path draws itself below
-        s.y.clear();
-        Series p = curve("", "path", t.path_sig, t.path_tau, colour);
-        paths.series.push_back(p);
+        // The path as a line, then its failure point as a marker; the
+        // legend entry (line and marker) goes with the marker.
+        paths.series.push_back(curve("", "path", t.path_sig, t.path_tau, colour));
+        Series f = curve(label, "failure", {}, {}, colour);
+        f.mark = kTestMarks[k % std::size(kTestMarks)];
         if (t.failed) {
-            s.x = {t.sig};
-            s.y = {t.tau};
-            s.role = "failure";
+            f.x = {t.sig};
+            f.y = {t.tau};
         }
-        paths.series.push_back(s);
+        paths.series.push_back(f);
     }
 
     const FitsRun fits = fits_run(run);
