@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the program on each shipped example through the console dialogue and
-# shows the reports. Usage: tools/demo.sh path/to/dorvane
+# shows the reports, then writes the HTML report with the charts of one
+# multi-test example. Usage: tools/demo.sh path/to/dorvane
 set -euo pipefail
 bin=$(realpath "$1")
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -17,3 +18,9 @@ for input in "$top"/examples/*.dat; do
   echo "===== $stem.dat -> demo-out/$stem.out ====="
   tr -d '\r' < "$out/$stem.out" 2>/dev/null || true
 done
+# The charts of a multi-test example: a new page on every run.
+html="$out/cu_clay_standard.html"
+rm -f "$html" "$out/cu_clay_standard.html.out"
+"$bin" "$top/examples/cu_clay_standard.dat" "$out/cu_clay_standard.html.out" --html "$html" ||
+  echo "run failed: cu_clay_standard (HTML)" >&2
+echo "===== HTML report with charts: $html ====="

@@ -5,6 +5,7 @@
 
 #include "driver/run_program.h"
 #include "export/exports.h"
+#include "plot/plot_files.h"
 #include "records/files.h"
 
 namespace dorvane {
@@ -25,21 +26,36 @@ bool wants_exports(const ExportNames& n) {
 // One run with its exports; the exports are opened after the input and the
 // report, so the run-time errors of those two come first as in the dialogue.
 std::optional<RunError> run_one(const std::string& input, const std::string& report,
-                                const ExportNames& names, const std::string& csv_dir) {
+                                const ExportNames& names, const std::string& csv_dir,
+                                const plot::PlotNames& plots = {}) {
     Run run;
     run.input_name = header_name(input);
     run.report_name = header_name(report);
-    if (!wants_exports(names)) return run_on_files(run, input, report);
+    const bool wants_plots = !plots.html.empty() || !plots.svg_dir.empty();
+    if (!wants_exports(names) && !wants_plots) return run_on_files(run, input, report);
 
     ExportFiles ex;
+    plot::PlotFiles pf;
     auto open = [&] {
         std::error_code ignored;  // a folder that cannot be made shows when its files are created
         if (!csv_dir.empty()) fs::create_directories(csv_dir, ignored);
         open_exports(ex, names, run, absolute_name(input), absolute_name(report));
+        try {
+            plot::open_plots(pf, plots, run, absolute_name(input), absolute_name(report));
+        } catch (const RunError& e) {
+            // A refused chart file leaves no export behind either.
+            close_exports(ex, e);
+            for (const std::string* name : {&names.readings_csv, &names.tests_csv,
+                                            &names.envelope_csv, &names.json})
+                if (!name->empty()) std::remove(name->c_str());
+            throw;
+        }
     };
-    std::optional<RunError> error = run_on_files(run, input, report, export_hooks(ex), open);
+    const RunHooks hooks = plot::chain_hooks(export_hooks(ex), plot::plot_hooks(pf));
+    std::optional<RunError> error = run_on_files(run, input, report, hooks, open);
     std::optional<RunError> close_error = close_exports(ex, error);
-    return error ? error : close_error;
+    std::optional<RunError> plot_error = plot::close_plots(pf, error);
+    return error ? error : close_error ? close_error : plot_error;
 }
 
 }  // namespace
@@ -60,7 +76,8 @@ int run_batch(const BatchRequest& req) {
             names.envelope_csv = in_folder(req.csv_dir, "envelope.csv");
         }
         names.json = req.json;
-        const std::optional<RunError> error = run_one(req.inputs.at(0), req.report, names, req.csv_dir);
+        const std::optional<RunError> error =
+            run_one(req.inputs.at(0), req.report, names, req.csv_dir, {req.html, req.svg_dir});
         if (!error) return 0;
         std::fprintf(stderr, "%s\n", error->line().c_str());
         return 1;
@@ -69,6 +86,7 @@ int run_batch(const BatchRequest& req) {
     std::error_code ignored;  // a folder that cannot be made shows as error 29 or 9 on each report
     fs::create_directories(req.out_dir, ignored);
     if (!req.json.empty()) fs::create_directories(req.json, ignored);
+    if (!req.html.empty()) fs::create_directories(req.html, ignored);
     int status = 0;
     for (const std::string& input : req.inputs) {
         const std::string stem = fs::path(input).stem().string();
@@ -79,8 +97,11 @@ int run_batch(const BatchRequest& req) {
             names.envelope_csv = in_folder(req.csv_dir, stem + ".envelope.csv");
         }
         if (!req.json.empty()) names.json = in_folder(req.json, stem + ".json");
+        plot::PlotNames plots;
+        if (!req.html.empty()) plots.html = in_folder(req.html, stem + ".html");
+        if (!req.svg_dir.empty()) plots.svg_dir = in_folder(req.svg_dir, stem);
         const std::optional<RunError> error =
-            run_one(input, in_folder(req.out_dir, stem + ".out"), names, req.csv_dir);
+            run_one(input, in_folder(req.out_dir, stem + ".out"), names, req.csv_dir, plots);
         if (error) {
             std::fprintf(stderr, "dorvane: %s: severe (%d): %s\n", input.c_str(), error->number,
                          error->message().c_str());

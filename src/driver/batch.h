@@ -14,6 +14,8 @@ struct BatchRequest {
     std::string out_dir;  // each input into out_dir/<input stem>.out
     std::string csv_dir;  // CSV exports in this folder (empty: none)
     std::string json;     // JSON export: a file; with out_dir a folder (empty: none)
+    std::string html;     // HTML report with charts: a file; with out_dir a folder (empty: none)
+    std::string svg_dir;  // SVG charts in this folder; with out_dir DIR/<stem>/ (empty: none)
 };
 
 // The 12-character name the report header shows for a path: its base name

@@ -65,8 +65,17 @@ int run_command_line(int argc, char** argv) {
     CLI::Option* explain_test_opt = app.add_option(
         "--explain-test", explain_test, "With --explain: show the records of test N only");
     explain_test_opt->type_name("N")->needs(explain_opt);
-    for (CLI::Option* o : {out_dir, csv, json}) o->type_name("DIR");
+    CLI::Option* html = app.add_option(
+        "--html", req.html,
+        "HTML report with the charts of every test and of the run (one\n"
+        "self-contained file); with --out-dir a folder of <stem>.html per input");
+    CLI::Option* svg = app.add_option(
+        "--svg", req.svg_dir,
+        "Folder of the charts as SVG files (made when missing); with --out-dir\n"
+        "DIR/<stem>/ per input");
+    for (CLI::Option* o : {out_dir, csv, json, html, svg}) o->type_name("DIR");
     json->type_name("FILE");
+    html->type_name("FILE");
 
     try {
         app.parse(argc, argv);
@@ -81,7 +90,7 @@ int run_command_line(int argc, char** argv) {
     }
 
     if (explain_opt->count()) {
-        if (!files.empty() || out_dir->count() || csv->count() || json->count())
+        if (!files.empty() || out_dir->count() || csv->count() || json->count() || html->count() || svg->count())
             return usage_error("--explain takes no other files or folders");
         if (explain.empty()) return usage_error("--explain: empty file name");
         if (explain_test_opt->count() && explain_test < 1)
@@ -91,6 +100,8 @@ int run_command_line(int argc, char** argv) {
     if (out_dir->count() && req.out_dir.empty()) return usage_error("--out-dir: empty folder name");
     if (csv->count() && req.csv_dir.empty()) return usage_error("--csv: empty folder name");
     if (json->count() && req.json.empty()) return usage_error("--json: empty file name");
+    if (html->count() && req.html.empty()) return usage_error("--html: empty file name");
+    if (svg->count() && req.svg_dir.empty()) return usage_error("--svg: empty folder name");
 
     if (out_dir->count()) {
         if (files.empty()) return usage_error("--out-dir needs at least one INPUT file");
