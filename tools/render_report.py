@@ -75,12 +75,12 @@ def _parse_list(s, k):
             j = k + 1
             while j < len(s) and (s[j].isdigit() or s[j] == '.'):
                 j += 1
-            spec = s[k + 1:j]
+            sp = s[k + 1:j]
             if c == 'F':
-                w, d = spec.split('.')
+                w, d = sp.split('.')
                 items.append(('grp', r, [('f', int(w), int(d))]))
             else:
-                items.append(('grp', r, [('i', int(spec))]))
+                items.append(('grp', r, [('i', int(sp))]))
             k = j
         elif c == 'A':
             j = k + 1

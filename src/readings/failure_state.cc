@@ -62,9 +62,9 @@ int ultimate_reading(const Readings& r, int nread) {
 
 }  // namespace
 
-void derive_test_results(Run& run, const Specimen& spec, Readings& r) {
+void derive_test_results(Run& run, const Specimen& sp, Readings& r) {
     InputFields& in = run.in;
-    const int nread = readings_held(spec.NREAD);
+    const int nread = readings_held(sp.NREAD);
 
     if (nread <= 0) {
         // No reading: no failure reading; values "at reading 0" are 0.
@@ -85,8 +85,8 @@ void derive_test_results(Run& run, const Specimen& spec, Readings& r) {
     }
     r.PPSOSH = r.PP[1];
     in.STNRAT = in.STNRAT * 25.4f;
-    r.BEDPER = (spec.BEDSNP * 100.0f) / r.AXSTRN[r.IFAIL];
-    r.STGPER = (spec.STGSTN * 100.0f) / r.AXSTRN[r.IFAIL];
+    r.BEDPER = (sp.BEDSNP * 100.0f) / r.AXSTRN[r.IFAIL];
+    r.STGPER = (sp.STGSTN * 100.0f) / r.AXSTRN[r.IFAIL];
 
     r.DVDH = dilatancy_rate(r, r.IFAIL, nread);
     if (nread >= 2) {
@@ -97,7 +97,7 @@ void derive_test_results(Run& run, const Specimen& spec, Readings& r) {
     }
 
     in.PPMAX = r.PP[1] / (1.0f - (r.DEGCON / 100.0f));
-    r.PSAT = ((1.0f - spec.SATINL) * 0.923f) / (spec.SATINL * 0.02f);
+    r.PSAT = ((1.0f - sp.SATINL) * 0.923f) / (sp.SATINL * 0.02f);
     r.PPRAT = in.PPMAX / r.PSAT;
 
     // The report shows the plane's SIG3 membrane part at failure reversed.

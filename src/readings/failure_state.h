@@ -18,7 +18,7 @@ void failure_search_step(Readings& r, int i);
 // (report option 9), KF, DEGCON, PPSOSH, BEDPER, STGPER, DVDH, DVDU, PSAT,
 // the pore-pressure ratio; STNRAT (to mm/min) and PPMAX are replaced in
 // run.in; CMS3LR(IFAIL) changes sign for the report.
-void derive_test_results(Run& run, const Specimen& spec, Readings& r);
+void derive_test_results(Run& run, const Specimen& sp, Readings& r);
 
 // Dilatancy rate at reading i of nread: the mean of the forward and
 // backward slopes of EPSVOL against EPSAX (only the backward one at the

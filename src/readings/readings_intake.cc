@@ -55,8 +55,8 @@ void read_one_reading(const Run& run, Readings& r, int i, InputUnit& in) {
 
 }  // namespace
 
-void read_readings(Run& run, Specimen& spec, Readings& r, InputUnit& in) {
-    const int nread = spec.NREAD;
+void read_readings(Run& run, Specimen& sp, Readings& r, InputUnit& in) {
+    const int nread = sp.NREAD;
     if (nread > kMaxReadings) {
         throw RunError{99, in.unit(), in.path(),
                        "more than 80 readings in one test (" + std::to_string(nread) + ")"};
@@ -64,7 +64,7 @@ void read_readings(Run& run, Specimen& spec, Readings& r, InputUnit& in) {
     clear_readings_block(r);
     for (int i = 1; i <= nread; ++i) read_one_reading(run, r, i, in);
     carry_clock_fields(nread, r);
-    if (run.in.SEATOP == 1.0f || run.in.SEATOP == 2.0f) correct_seating(run, spec, r);
+    if (run.in.SEATOP == 1.0f || run.in.SEATOP == 2.0f) correct_seating(run, sp, r);
 }
 
 }  // namespace dorvane

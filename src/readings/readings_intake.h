@@ -14,6 +14,6 @@ namespace dorvane {
 // clock-field pass and, for seating option 1 or 2, the seating correction.
 // Every reading field of the test starts at 0. More than 80 readings:
 // severe (99) before any record of the block is read.
-void read_readings(Run& run, Specimen& spec, Readings& r, InputUnit& in);
+void read_readings(Run& run, Specimen& sp, Readings& r, InputUnit& in);
 
 }  // namespace dorvane

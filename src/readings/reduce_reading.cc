@@ -14,25 +14,25 @@ namespace {
 // Area, membrane and side-drain corrections and the stresses of a reading
 // without a shear plane. dv is the specimen volume change, em the lower
 // bound of the axial strain, p the axial load.
-void reduce_without_plane(const Run& run, const Specimen& spec, Readings& r, int i, Real p,
+void reduce_without_plane(const Run& run, const Specimen& sp, Readings& r, int i, Real p,
                           Real dv, Real em) {
     const InputFields& in = run.in;
 
     // Axial strain from the initial height, consolidation included.
-    Real e0 = ((r.S_DIAL[i] - spec.SEATING) / in.H) + spec.EPSINL;
-    if (e0 < em + spec.EPSINL) e0 = em + spec.EPSINL;
-    const Real eb = spec.BEDSTR + e0;
+    Real e0 = ((r.S_DIAL[i] - sp.SEATING) / in.H) + sp.EPSINL;
+    if (e0 < em + sp.EPSINL) e0 = em + sp.EPSINL;
+    const Real eb = sp.BEDSTR + e0;
     const Real k = (1.0f - e0) / (1.0f - eb);
-    const Real ev = (dv / spec.VOLINL) + spec.DV_VINL;
+    const Real ev = (dv / sp.VOLINL) + sp.DV_VINL;
 
-    r.COR_AR[i] = ((r.EPSVOL[i] + 1.0f) * spec.AREASOS) / (1.0f - r.EPSAX[i]);
+    r.COR_AR[i] = ((r.EPSVOL[i] + 1.0f) * sp.AREASOS) / (1.0f - r.EPSAX[i]);
 
     const Real w = ev + 1.0f;
     const Real d = std::sqrt(w / (1.0f - e0));
 
     // Membrane shell corrections of the whole specimen.
-    r.CMS1DS[i] = (((((eb * 2.0f) + 1.0f) - d) * spec.MEMC1) / w) * k;
-    r.CMS3DS[i] = ((((eb + 2.0f) - (d * 2.0f)) * spec.MEMC3) / w) * k;
+    r.CMS1DS[i] = (((((eb * 2.0f) + 1.0f) - d) * sp.MEMC1) / w) * k;
+    r.CMS3DS[i] = ((((eb + 2.0f) - (d * 2.0f)) * sp.MEMC3) / w) * k;
     r.CMSIG1[i] = r.CMS1DS[i];
     r.CMSIG3[i] = r.CMS3DS[i];
 
@@ -47,7 +47,7 @@ void reduce_without_plane(const Run& run, const Specimen& spec, Readings& r, int
     // a strain of 0.025, by the mobilisation polynomial up to it.
     Real f = in.ACTKFP;
     if (!(e0 - 0.025f > 0.0)) {
-        const Real m = filter_paper_mobilisation(spec, e0);
+        const Real m = filter_paper_mobilisation(sp, e0);
         f = (m * ((in.ACTKFP * 1.135f) / 0.18f)) * 0.18f;
     }
     r.CFSIG1[i] = (in.PCFPSD * f) / r.COR_AR[i];
@@ -103,7 +103,7 @@ void convert_pore_pressure(const Run& run, Readings& r, int i) {
 
 }  // namespace
 
-void reduce_reading(Run& run, const Specimen& spec, Readings& r, int i) {
+void reduce_reading(Run& run, const Specimen& sp, Readings& r, int i) {
     const InputFields& in = run.in;
     const bool extended = extended_layout(run);
     const bool short_recs = short_layout(run);
@@ -134,20 +134,20 @@ void reduce_reading(Run& run, const Specimen& spec, Readings& r, int i) {
         r.NRDVT = r.NRDVT + 1.0f;
         r.NRDVP = r.NRDVP + 1.0f;
         if (r.NRDVT == 2.0f) {
-            vt = ((r.DTMIN[i] * r.DTMIN[i]) * spec.CDT2) + (spec.CDT1 * r.DTMIN[i]);
+            vt = ((r.DTMIN[i] * r.DTMIN[i]) * sp.CDT2) + (sp.CDT1 * r.DTMIN[i]);
         }
         if (r.NRDVP >= 3.0f && !(r.DTMIN[i] >= 1400.0f)) {
             const Real x = r.DTMIN[i] - 10.0f;
             const double xd = x;
-            const Real q = spec.CRP0 + spec.CRP1 * xd + spec.CRP2 * (xd * xd) +
-                           spec.CRP3 * (xd * xd * xd) + spec.CRP4 * (xd * xd * xd * xd) +
-                           spec.CRP5 * (xd * xd * xd * xd * xd);
+            const Real q = sp.CRP0 + sp.CRP1 * xd + sp.CRP2 * (xd * xd) +
+                           sp.CRP3 * (xd * xd * xd) + sp.CRP4 * (xd * xd * xd * xd) +
+                           sp.CRP5 * (xd * xd * xd * xd * xd);
             vp = (0.747f - q) * (da / 17.5f);
         }
     }
 
     // Leakage and the dial correction for changes of cell pressure.
-    const Real sl = extended ? Real(r.APP_SIG3[i] * 0.0703f + 0.022f) : spec.S3IKGC;
+    const Real sl = extended ? Real(r.APP_SIG3[i] * 0.0703f + 0.022f) : sp.S3IKGC;
     r.VLEAK = ((sl * in.SLFPR) * r.DTMIN[i]) + r.VLEAK;
     r.DIALCR = (da * 0.0369f) + r.DIALCR;
 
@@ -159,7 +159,7 @@ void reduce_reading(Run& run, const Specimen& spec, Readings& r, int i) {
 
     // Cell pressure of the reading.
     if (short_recs) {
-        r.SIG3UC[i] = spec.S3IKGC;
+        r.SIG3UC[i] = sp.S3IKGC;
     } else if (extended) {
         r.SIG3UC[i] = r.APP_SIG3[i] * 0.0703f + 0.037f;
     } else {
@@ -176,7 +176,7 @@ void reduce_reading(Run& run, const Specimen& spec, Readings& r, int i) {
         Real vc = 0.0f;
         if (extended) {
             const double s = r.SIG3UC[i];
-            const Real vs = ((s * s) * s) * spec.CS3A3 + ((s * s) * spec.CS3A2 + spec.CS3A1 * s);
+            const Real vs = ((s * s) * s) * sp.CS3A3 + ((s * s) * sp.CS3A2 + sp.CS3A1 * s);
             vc = (vt + vs) + vp;
         }
         dv = ((vc - r.VOLCH[i]) - vr) + r.VLEAK;
@@ -187,7 +187,7 @@ void reduce_reading(Run& run, const Specimen& spec, Readings& r, int i) {
     // Axial load: the ram uplift of the cell pressure is removed under
     // PSETPR 0, and under PSETPR 1 while the uplift is below the ram weight.
     run.RAMWT = (in.TOPCAP + in.RAMWGT) + in.THIRDW;
-    const Real fu = short_recs ? Real(run.ARAM * spec.S3IKGC) : Real(0.0f);
+    const Real fu = short_recs ? Real(run.ARAM * sp.S3IKGC) : Real(0.0f);
     Real p;
     if (in.PSETPR == 0.0f || (in.PSETPR == 1.0f && fu < in.RAMWGT)) {
         p = (in.MASS / 2000.0f) +
@@ -197,18 +197,18 @@ void reduce_reading(Run& run, const Specimen& spec, Readings& r, int i) {
     }
 
     // Strains; em keeps the dial correction as a floor (always in 0.001 in).
-    const Real em = (r.DIALCR * 0.00254f) / spec.HSOFSH;
-    r.EPSAX[i] = (r.S_DIAL[i] - spec.SEATING) / spec.HSOFSH;
+    const Real em = (r.DIALCR * 0.00254f) / sp.HSOFSH;
+    r.EPSAX[i] = (r.S_DIAL[i] - sp.SEATING) / sp.HSOFSH;
     if (r.EPSAX[i] < em) r.EPSAX[i] = em;
-    r.EPSVOL[i] = dv / spec.VOLSOS;
+    r.EPSVOL[i] = dv / sp.VOLSOS;
 
     // A plane needs a reading before it to slide from; a plane flagged on
     // reading 1 is reduced as a whole specimen.
     r.ON_PLANE[i] = r.PARA3[i] >= 1.0f && r.JREF >= 1;
     if (r.ON_PLANE[i]) {
-        reduce_on_shear_plane(run, spec, r, i, p);
+        reduce_on_shear_plane(run, sp, r, i, p);
     } else {
-        reduce_without_plane(run, spec, r, i, p, dv, em);
+        reduce_without_plane(run, sp, r, i, p, dv, em);
         r.JREF = i;
     }
 
@@ -232,13 +232,13 @@ void reduce_reading(Run& run, const Specimen& spec, Readings& r, int i) {
     failure_search_step(r, i);
 }
 
-void reduce_readings(Run& run, Specimen& spec, Readings& r) {
+void reduce_readings(Run& run, Specimen& sp, Readings& r) {
     r.IFAIL = 0;
     r.TCFAIL = 0.0f;
     r.IEND = 0;
-    const int nread = readings_held(spec.NREAD);
-    for (int i = 1; i <= nread; ++i) reduce_reading(run, spec, r, i);
-    derive_test_results(run, spec, r);
+    const int nread = readings_held(sp.NREAD);
+    for (int i = 1; i <= nread; ++i) reduce_reading(run, sp, r, i);
+    derive_test_results(run, sp, r);
 }
 
 }  // namespace dorvane

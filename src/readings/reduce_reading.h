@@ -12,10 +12,10 @@ namespace dorvane {
 // Reduces readings 1 to NREAD in order (shear-plane readings on the plane,
 // the failure search after each), then derives the results of the test.
 // STNRAT and PPMAX are converted in place in run.in.
-void reduce_readings(Run& run, Specimen& spec, Readings& r);
+void reduce_readings(Run& run, Specimen& sp, Readings& r);
 
 // Reduces reading i (readings 1 to i-1 already reduced), ending with the
 // failure search step for it. Sets run.RAMWT for the test.
-void reduce_reading(Run& run, const Specimen& spec, Readings& r, int i);
+void reduce_reading(Run& run, const Specimen& sp, Readings& r, int i);
 
 }  // namespace dorvane

@@ -2,8 +2,8 @@
 
 namespace dorvane {
 
-void correct_seating(const Run& run, const Specimen& spec, Readings& r) {
-    const int nread80 = readings_held(spec.NREAD80);
+void correct_seating(const Run& run, const Specimen& sp, Readings& r) {
+    const int nread80 = readings_held(sp.NREAD80);
     if (nread80 < 2) return;  // no gradient to find: dial left as read
 
     for (int i = 2; i <= nread80; ++i) {
@@ -41,13 +41,13 @@ void correct_seating(const Run& run, const Specimen& spec, Readings& r) {
     }
 
     // Ring reading of the net upward force of the cell pressure on the ram.
-    const Real u = ((spec.S3IKGC * run.ARAM) - run.in.RAMWGT) / run.in.PR_RG_CONS;
+    const Real u = ((sp.S3IKGC * run.ARAM) - run.in.RAMWGT) / run.in.PR_RG_CONS;
     const bool remove_uplift = run.in.PSETPR == 0.0f;
     Real p0 = r.PR_DIA[r.IGPREV];
     if (remove_uplift) p0 = r.PR_DIA[r.IGPREV] - u;
     r.SEATCOR = r.S_DIAL[r.IGPREV] - p0 / r.GRDPRS[r.IGMAX];
 
-    for (int i = 1; i <= readings_held(spec.NREAD); ++i) {
+    for (int i = 1; i <= readings_held(sp.NREAD); ++i) {
         if (i < r.IGPREV) {
             // Before the steep part: the point of the loading line at this ring load.
             Real x = r.PR_DIA[i];

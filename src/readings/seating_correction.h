@@ -12,6 +12,6 @@ namespace dorvane {
 // to NREAD80, the loading line of that slope through the reading before
 // it, and the strain dial zero moved to where that line meets zero net
 // ring load. With NREAD80 below 2 nothing is corrected.
-void correct_seating(const Run& run, const Specimen& spec, Readings& r);
+void correct_seating(const Run& run, const Specimen& sp, Readings& r);
 
 }  // namespace dorvane

@@ -6,7 +6,7 @@
 
 namespace dorvane {
 
-void reduce_on_shear_plane(const Run& run, const Specimen& spec, Readings& r, int i, Real p) {
+void reduce_on_shear_plane(const Run& run, const Specimen& sp, Readings& r, int i, Real p) {
     const InputFields& in = run.in;
     const Real pi = run.PI;
 
@@ -15,28 +15,28 @@ void reduce_on_shear_plane(const Run& run, const Specimen& spec, Readings& r, in
 
     // Relative displacement along the plane, as an axial strain.
     const Real delta =
-        ((((r.EPSVOL[i] - r.EPSVOL[j]) * 0.5f) * spec.VOLSOS) /
-         ((spec.HSOFSH * r.COR_AR[j]) * 1.5f)) +
+        ((((r.EPSVOL[i] - r.EPSVOL[j]) * 0.5f) * sp.VOLSOS) /
+         ((sp.HSOFSH * r.COR_AR[j]) * 1.5f)) +
         (r.EPSAX[i] - r.EPSAX[j]);
     const Real dj = std::sqrt(r.COR_AR[j] * 1.273f);
-    const Real sa = spec.HSOFSH * delta;
+    const Real sa = sp.HSOFSH * delta;
 
     // Overlap of two circles of diameter dj whose centres are sa / TANALF apart.
-    const Real theta = std::acos(sa / (spec.TANALF * dj)) * 2.0f;
+    const Real theta = std::acos(sa / (sp.TANALF * dj)) * 2.0f;
     r.COR_AR[i] = ((theta - std::sin(theta)) * r.COR_AR[j]) / pi;
-    const Real as = r.COR_AR[j] - ((dj * sa) / spec.TANALF);
+    const Real as = r.COR_AR[j] - ((dj * sa) / sp.TANALF);
     r.ERRAC[i] = ((as - r.COR_AR[i]) * 100.0f) / r.COR_AR[i];
 
     // Membrane along the plane, split into its SIG1 and SIG3 parts.
     const Real fm = (std::log(r.SIG3UC[i] * 10.0f) * 0.2263f) + 0.0143f;
-    r.CMDELR[i] = (std::sqrt(((fm * in.EXTM) * sa) * spec.SINALF) * (dj * pi)) /
-                  (spec.COSALF * r.COR_AR[i]);
-    r.CMS1LR[i] = spec.CLR1 * r.CMDELR[i];
-    r.CMS3LR[i] = spec.CLR3 * r.CMDELR[i];
+    r.CMDELR[i] = (std::sqrt(((fm * in.EXTM) * sa) * sp.SINALF) * (dj * pi)) /
+                  (sp.COSALF * r.COR_AR[i]);
+    r.CMS1LR[i] = sp.CLR1 * r.CMDELR[i];
+    r.CMS3LR[i] = sp.CLR3 * r.CMDELR[i];
     r.CMDELR[i] = r.CMS1LR[i] + r.CMS3LR[i];
 
     // Side drains along the plane: mobilised by the slide, no upper limit.
-    const Real m = filter_paper_mobilisation(spec, delta);
+    const Real m = filter_paper_mobilisation(sp, delta);
     const Real f = (m * (in.ACTKFP / 0.18f)) * 0.18f;
     r.CFS1DS[i] = r.CFSIG1[j];
     r.CFS1LR[i] = (in.PCFPSD * f) / r.COR_AR[i];

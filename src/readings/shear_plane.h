@@ -13,6 +13,6 @@ namespace dorvane {
 // axial load p. The whole-specimen corrections are frozen at the reference
 // reading r.JREF (the last reading reduced without a plane), and the slide
 // is measured from it. Advances KPLANE.
-void reduce_on_shear_plane(const Run& run, const Specimen& spec, Readings& r, int i, Real p);
+void reduce_on_shear_plane(const Run& run, const Specimen& sp, Readings& r, int i, Real p);
 
 }  // namespace dorvane

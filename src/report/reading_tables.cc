@@ -2,8 +2,8 @@
 
 namespace dorvane {
 
-void write_reading_tables(const Run&, const Specimen& spec, const Readings& r, OutputUnit& rep) {
-    const int n = readings_held(spec.NREAD);
+void write_reading_tables(const Run&, const Specimen& sp, const Readings& r, OutputUnit& rep) {
+    const int n = readings_held(sp.NREAD);
 
     rep.write("(' APP.SIG3 DURATION VOLCH    P.P.   PARA2  S.DIAL PR.DIA  PARA3 AXSTRN  VOLSTRN  EFF.NS .5(DEVS) TOT.ST  COR.AR. ERRAC  S1/S3', /, ' (LB/IN2)  (MIN)   (CC)   (KG/CM2) (NUM)  .001IN .0001IN (NUM) (%)', 6X, '(%)', 4X, 'KG/CM2  KG/CM2  KG/CM2   (CM2)   (%)   RATIO', /, 1X, 123('-'))");
     for (int i = 1; i <= n; ++i) {

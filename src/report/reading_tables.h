@@ -11,7 +11,7 @@ namespace dorvane {
 // Writes the readings table (readings as taken and the main results) and
 // TABLE 2 (principal stresses and their corrections) for readings 1 to
 // NREAD; with no reading, both headings and no row.
-void write_reading_tables(const Run& run, const Specimen& spec, const Readings& r,
+void write_reading_tables(const Run& run, const Specimen& sp, const Readings& r,
                           OutputUnit& rep);
 
 }  // namespace dorvane

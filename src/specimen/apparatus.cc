@@ -27,7 +27,7 @@ Real interpolate(float c80, float c120, Real f) {
 
 }  // namespace
 
-void settle_apparatus(Run& run, Specimen& spec) {
+void settle_apparatus(Run& run, Specimen& sp) {
     InputFields& in = run.in;
     const bool extended = extended_layout(run);
 
@@ -40,45 +40,45 @@ void settle_apparatus(Run& run, Specimen& spec) {
         in.RAMWGT = kFixedRamWeight;
     }
 
-    spec.FPK0 = 0.008902311f;
-    spec.FPK1 = 113.189f;
-    spec.FPK2 = -5112.527f;
-    spec.FPK3 = 96635.88f;
-    spec.FPK4 = -640144.8f;
+    sp.FPK0 = 0.008902311f;
+    sp.FPK1 = 113.189f;
+    sp.FPK2 = -5112.527f;
+    sp.FPK3 = 96635.88f;
+    sp.FPK4 = -640144.8f;
 
     if (extended) {
         // From the pressure as entered in psi, never the converted one.
         Real f = (in.S3IPSI - 80.0f) / 40.0f;
-        spec.CS3A1 = interpolate(kCal80.CS3A1, kCal120.CS3A1, f);
-        spec.CS3A2 = interpolate(kCal80.CS3A2, kCal120.CS3A2, f);
-        spec.CS3A3 = interpolate(kCal80.CS3A3, kCal120.CS3A3, f);
-        spec.CDT1 = interpolate(kCal80.CDT1, kCal120.CDT1, f);
-        spec.CDT2 = interpolate(kCal80.CDT2, kCal120.CDT2, f);
-        spec.BEDSTR = in.S3IPSI * 7.3e-05f;
+        sp.CS3A1 = interpolate(kCal80.CS3A1, kCal120.CS3A1, f);
+        sp.CS3A2 = interpolate(kCal80.CS3A2, kCal120.CS3A2, f);
+        sp.CS3A3 = interpolate(kCal80.CS3A3, kCal120.CS3A3, f);
+        sp.CDT1 = interpolate(kCal80.CDT1, kCal120.CDT1, f);
+        sp.CDT2 = interpolate(kCal80.CDT2, kCal120.CDT2, f);
+        sp.BEDSTR = in.S3IPSI * 7.3e-05f;
     } else {
-        spec.BEDSTR = 0.0f;
+        sp.BEDSTR = 0.0f;
     }
 
     if (extended) {
-        spec.S3IKGC = in.S3IPSI * 0.0703f + 0.037f;
+        sp.S3IKGC = in.S3IPSI * 0.0703f + 0.037f;
     } else {
         // Short layout: the general data's gauge; standard: the test record's
         // (it overwrote the same fields).
-        spec.S3IKGC = in.CPSLOP * in.S3IPSI + in.CPCONS;
+        sp.S3IKGC = in.CPSLOP * in.S3IPSI + in.CPCONS;
     }
 
     if (extended) {
-        spec.CRP0 = 0.01553905f;
-        spec.CRP1 = 0.002748912f;
-        spec.CRP2 = -4.242007e-06f;
-        spec.CRP3 = 3.117357e-09f;
-        spec.CRP4 = -1.056635e-12f;
-        spec.CRP5 = 1.318603e-16f;
+        sp.CRP0 = 0.01553905f;
+        sp.CRP1 = 0.002748912f;
+        sp.CRP2 = -4.242007e-06f;
+        sp.CRP3 = 3.117357e-09f;
+        sp.CRP4 = -1.056635e-12f;
+        sp.CRP5 = 1.318603e-16f;
     }
 
     if (extended) in.PHIPL = kFixedPhipl;
     // The datum stays in degrees for the next test.
-    spec.PHIPL = run.PI * in.PHIPL / 180.0f;
+    sp.PHIPL = run.PI * in.PHIPL / 180.0f;
 }
 
 }  // namespace dorvane

@@ -10,7 +10,7 @@ namespace dorvane {
 // Settles the constants for the test just read, before the specimen state
 // is derived. The extended layout's fixed apparatus replaces EXTM (halved),
 // PR_RG_CONS, ARAM, the ram weight and PHIPL in place in `run`; the test's
-// S3IKGC, BEDSTR, PHIPL in radians and coefficients go to `spec`.
-void settle_apparatus(Run& run, Specimen& spec);
+// S3IKGC, BEDSTR, PHIPL in radians and coefficients go to `sp`.
+void settle_apparatus(Run& run, Specimen& sp);
 
 }  // namespace dorvane

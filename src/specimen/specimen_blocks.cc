@@ -64,14 +64,14 @@ void write_end_of_consolidation(const Specimen& s, OutputUnit& rep) {
 
 }  // namespace
 
-void write_specimen_blocks(const Run& run, const Specimen& spec, OutputUnit& rep) {
+void write_specimen_blocks(const Run& run, const Specimen& sp, OutputUnit& rep) {
     if (short_layout(run)) {
         // The coefficient record came with the test only for these options.
         if (run.in.SEATOP == 2.0f || run.in.SEATOP == 3.0f) write_coefficient_line(run.in, rep);
-        write_sample_properties(run, spec, rep);
+        write_sample_properties(run, sp, rep);
     } else {
-        write_apparatus_constants(run, spec, rep);
-        write_end_of_consolidation(spec, rep);
+        write_apparatus_constants(run, sp, rep);
+        write_end_of_consolidation(sp, rep);
     }
 }
 

@@ -11,6 +11,6 @@ namespace dorvane {
 // Short layout: the COEF01 line (seating option 2 or 3 only) and the sample
 // properties block. Standard and extended layouts: the apparatus constants
 // block and the conditions at the end of consolidation.
-void write_specimen_blocks(const Run& run, const Specimen& spec, OutputUnit& rep);
+void write_specimen_blocks(const Run& run, const Specimen& sp, OutputUnit& rep);
 
 }  // namespace dorvane

@@ -13,7 +13,7 @@ namespace dorvane {
 // in place in run.in: D (when measured), FRACA (from DHCON), WCFIN (extended
 // layout), ALPHA (radians on the way, back in degrees at the end). Raises
 // the test counter and clears the reading reduction's per-test state.
-void prepare_specimen(Run& run, Specimen& spec, Readings& readings);
+void prepare_specimen(Run& run, Specimen& sp, Readings& readings);
 
 // A count field truncated toward zero; a non-finite value gives 0, a value
 // beyond the integer range the nearest integer limit.

@@ -14,7 +14,7 @@ namespace {
 // then the test results.
 void search(ReadingsBench& b, const std::vector<float>& devs) {
     const int n = static_cast<int>(devs.size());
-    b.spec.NREAD = n;
+    b.sp.NREAD = n;
     for (int i = 1; i <= n; ++i) {
         b.r.HALF_DEVS[i] = devs[i - 1];
         b.r.DTMIN[i] = i == 1 ? 0.0f : 30.0f;
@@ -23,7 +23,7 @@ void search(ReadingsBench& b, const std::vector<float>& devs) {
         b.r.AXSTRN[i] = b.r.EPSAX[i] * 100.0f;
         failure_search_step(b.r, i);
     }
-    derive_test_results(b.run, b.spec, b.r);
+    derive_test_results(b.run, b.sp, b.r);
 }
 
 struct FailureCase {
@@ -109,7 +109,7 @@ TEST(TestResults, RisingToTheEndGivesEqualRates) {
 TEST(TestResults, ZeroStrainStepsGiveZeroRates) {
     ReadingsBench b;
     b.r.EPSVOL[2] = 0.002f, b.r.EPSVOL[3] = 0.003f, b.r.EPSVOL[4] = 0.005f;
-    b.spec.NREAD = 4;
+    b.sp.NREAD = 4;
     const float devs[] = {0, 1, 3, 2, 2};
     const float epsax[] = {0, 0.01f, 0.02f, 0.03f, 0.03f};
     for (int i = 1; i <= 4; ++i) {
@@ -118,7 +118,7 @@ TEST(TestResults, ZeroStrainStepsGiveZeroRates) {
         b.r.AXSTRN[i] = epsax[i] * 100.0f;
         failure_search_step(b.r, i);
     }
-    derive_test_results(b.run, b.spec, b.r);
+    derive_test_results(b.run, b.sp, b.r);
     ASSERT_EQ(b.r.IFAIL, 2);
     EXPECT_NE(b.r.DILRAT[2].v, 0.0f);
     EXPECT_EQ(b.r.DVDH.v, b.r.DILRAT[2].v);
@@ -138,8 +138,8 @@ TEST(TestResults, SingleValuesOfTheTest) {
     b.run.in.KCU = 1.0f;
     b.run.in.PPMAX = 2.0f;
     b.run.in.STNRAT = 0.05f;
-    b.spec.BEDSNP = 0.5f;
-    b.spec.STGSTN = 0.25f;
+    b.sp.BEDSNP = 0.5f;
+    b.sp.STGSTN = 0.25f;
     b.r.PP[1] = 0.5f;
     b.r.CMS3LR[2] = 0.125f;
     search(b, {1, 2, 1});
@@ -160,7 +160,7 @@ TEST(TestResults, SwitchOffTakesPorePressureOfReading1AsMaximum) {
     b.run.in.KCU = 0.5f;
     b.run.in.PPMAX = 2.0f;
     b.r.PP[1] = 0.5f;
-    b.spec.SATINL = 1.0f;
+    b.sp.SATINL = 1.0f;
     search(b, {1, 2});
     EXPECT_EQ(b.r.DEGCON.v, 0.0f);
     EXPECT_EQ(b.run.in.PPMAX.v, 0.5f);

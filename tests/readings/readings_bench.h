@@ -12,7 +12,7 @@ namespace dorvane {
 
 struct ReadingsBench {
     Run run;
-    Specimen spec;
+    Specimen sp;
     Readings r;
 
     ReadingsBench() {
@@ -27,22 +27,22 @@ struct ReadingsBench {
         in.H = 10.0f;
         in.D = 3.57f;
         in.KCU = 0.0f;
-        spec.S3IKGC = 1.0f;
-        spec.HSOFSH = 10.0f;
-        spec.VOLSOS = 100.0f;
-        spec.VOLINL = 100.0f;
-        spec.AREASOS = 10.0f;
-        spec.TANALF = 1.0f;
-        spec.SINALF = 0.7071068f;
-        spec.COSALF = 0.7071068f;
-        spec.CLR1 = 0.614f;
-        spec.CLR3 = 0.614f;
-        spec.SATINL = 0.9f;
-        spec.FPK0 = 0.008902311f;
-        spec.FPK1 = 113.189f;
-        spec.FPK2 = -5112.527f;
-        spec.FPK3 = 96635.88f;
-        spec.FPK4 = -640144.8f;
+        sp.S3IKGC = 1.0f;
+        sp.HSOFSH = 10.0f;
+        sp.VOLSOS = 100.0f;
+        sp.VOLINL = 100.0f;
+        sp.AREASOS = 10.0f;
+        sp.TANALF = 1.0f;
+        sp.SINALF = 0.7071068f;
+        sp.COSALF = 0.7071068f;
+        sp.CLR1 = 0.614f;
+        sp.CLR3 = 0.614f;
+        sp.SATINL = 0.9f;
+        sp.FPK0 = 0.008902311f;
+        sp.FPK1 = 113.189f;
+        sp.FPK2 = -5112.527f;
+        sp.FPK3 = 96635.88f;
+        sp.FPK4 = -640144.8f;
         clear_reduction_state(r);
     }
 

@@ -16,10 +16,10 @@ InputUnit unit_of(const std::string& text) { return InputUnit(5, "/data/IN.DAT",
 TEST(ReadReadings, StandardRecordSeparatedOnlyByColumns) {
     // VOL1 and VOL2 touch MINUTE: columns 13-24 read "   510.512.0".
     ReadingsBench b;
-    b.spec.NREAD = 1;
+    b.sp.NREAD = 1;
     InputUnit in = unit_of(
         "  50           510.512.0   1 .25     2.0   105.0    37.0\n");
-    read_readings(b.run, b.spec, b.r, in);
+    read_readings(b.run, b.sp, b.r, in);
     const Readings& r = b.r;
     EXPECT_EQ(r.APP_SIG3[1].v, 50.0f);
     EXPECT_EQ(r.DAY[1].v, 0.0f);
@@ -40,10 +40,10 @@ TEST(ReadReadings, ExtendedRecordInWiderColumns) {
     ReadingsBench b;
     b.run.in.MODE = 7.85f;
     b.run.EXTFLG = 9.0f;
-    b.spec.NREAD = 1;
+    b.sp.NREAD = 1;
     InputUnit in = unit_of(
         "   80    1    2    3  4.5  5.5    2   60       2.5     123.4      45.6         1\n");
-    read_readings(b.run, b.spec, b.r, in);
+    read_readings(b.run, b.sp, b.r, in);
     const float want[] = {80, 1, 2, 3, 4.5f, 5.5f, 2, 60, 2.5f, 123.4f, 45.6f, 1};
     const ReadingArray* fields[] = {&b.r.APP_SIG3, &b.r.DAY,    &b.r.HOUR,  &b.r.MINUTE,
                                     &b.r.VOL1,     &b.r.VOL2,   &b.r.VOLSEL, &b.r.PP,
@@ -55,10 +55,10 @@ TEST(ReadReadings, ShortRecordTakesCellPressureAndRamTravel) {
     ReadingsBench b;
     b.run.in.MODE = 5.0f;
     b.run.in.S3IPSI = 42.0f;
-    b.spec.NREAD = 1;
+    b.sp.NREAD = 1;
     InputUnit in = unit_of(
         "   1   2   3 4.5 5.5   2     0.6     100      20       1       1     7.5\n");
-    read_readings(b.run, b.spec, b.r, in);
+    read_readings(b.run, b.sp, b.r, in);
     const float want[] = {1, 2, 3, 4.5f, 5.5f, 2, 0.6f, 100, 20, 1, 1, 7.5f};
     const ReadingArray* fields[] = {&b.r.DAY,    &b.r.HOUR,   &b.r.MINUTE, &b.r.VOL1,
                                     &b.r.VOL2,   &b.r.VOLSEL, &b.r.PP,     &b.r.S_DIAL,
@@ -73,10 +73,10 @@ TEST(ReadReadings, ModeCode2ReadsTwoFreeFormatNumbers) {
     ReadingsBench b;
     b.run.in.MODE = 2.0f;
     b.run.in.S3IPSI = 42.0f;
-    b.spec.NREAD = 2;
+    b.sp.NREAD = 2;
     // The second reading's ring reading follows on the next record.
     InputUnit in = unit_of("105 37\n110\n40\n");
-    read_readings(b.run, b.spec, b.r, in);
+    read_readings(b.run, b.sp, b.r, in);
     EXPECT_EQ(b.r.S_DIAL[1].v, 105.0f);
     EXPECT_EQ(b.r.PR_DIA[1].v, 37.0f);
     EXPECT_EQ(b.r.S_DIAL[2].v, 110.0f);
@@ -90,15 +90,15 @@ TEST(ReadReadings, ModeCode2ReadsTwoFreeFormatNumbers) {
 
 TEST(ReadReadings, FieldsNotCarriedAreZeroInEveryTest) {
     ReadingsBench b;
-    b.spec.NREAD = 1;
+    b.sp.NREAD = 1;
     InputUnit first = unit_of("  50   1   2   3   4   5   2   6     2.0   105.0    37.0     1.0\n");
-    read_readings(b.run, b.spec, b.r, first);
+    read_readings(b.run, b.sp, b.r, first);
     ASSERT_EQ(b.r.PARA2[1].v, 2.0f);
     b.r.COR_AR[1] = 9.0f;  // a result of the earlier test
 
     b.run.in.MODE = 2.0f;
     InputUnit second = unit_of("105 37\n");
-    read_readings(b.run, b.spec, b.r, second);
+    read_readings(b.run, b.sp, b.r, second);
     EXPECT_EQ(b.r.DAY[1].v, 0.0f);
     EXPECT_EQ(b.r.VOLSEL[1].v, 0.0f);
     EXPECT_EQ(b.r.PARA2[1].v, 0.0f);
@@ -111,13 +111,13 @@ TEST(ReadReadings, ExactlyNreadRecordsFromTheReadingsCount) {
     b.run.in.RNREAD = 12.7f;
     b.run.in.H = 10.0f;
     Readings readings;
-    prepare_specimen(b.run, b.spec, readings);
-    EXPECT_EQ(b.spec.NREAD, 12);
-    EXPECT_EQ(b.spec.NREAD80, 10);
+    prepare_specimen(b.run, b.sp, readings);
+    EXPECT_EQ(b.sp.NREAD, 12);
+    EXPECT_EQ(b.sp.NREAD80, 10);
     std::string text;
     for (int i = 1; i <= 13; ++i) text += "   0   0   0   0   0   0   0   0       0" + std::to_string(i) + "\n";
     InputUnit in = unit_of(text);
-    read_readings(b.run, b.spec, readings, in);
+    read_readings(b.run, b.sp, readings, in);
     EXPECT_EQ(in.line_number(), 12);
     EXPECT_EQ(readings.S_DIAL[12].v, 12.0f);
     EXPECT_EQ(readings.S_DIAL[13].v, 0.0f);
@@ -125,10 +125,10 @@ TEST(ReadReadings, ExactlyNreadRecordsFromTheReadingsCount) {
 
 TEST(ReadReadings, EndOfFileInsideTheBlockIsError24) {
     ReadingsBench b;
-    b.spec.NREAD = 3;
+    b.sp.NREAD = 3;
     InputUnit in = unit_of("  50\n  50\n");
     try {
-        read_readings(b.run, b.spec, b.r, in);
+        read_readings(b.run, b.sp, b.r, in);
         FAIL() << "no error";
     } catch (const RunError& e) {
         EXPECT_EQ(e.number, 24);
@@ -137,10 +137,10 @@ TEST(ReadReadings, EndOfFileInsideTheBlockIsError24) {
 
 TEST(ReadReadings, MoreThan80ReadingsRefusedBeforeTheBlock) {
     ReadingsBench b;
-    b.spec.NREAD = 81;
+    b.sp.NREAD = 81;
     InputUnit in = unit_of("  50\n");
     try {
-        read_readings(b.run, b.spec, b.r, in);
+        read_readings(b.run, b.sp, b.r, in);
         FAIL() << "no error";
     } catch (const RunError& e) {
         EXPECT_EQ(e.number, 99);
@@ -153,11 +153,11 @@ TEST(ReadReadings, MoreThan80ReadingsRefusedBeforeTheBlock) {
 
 TEST(ReadReadings, EightyReadingsFit) {
     ReadingsBench b;
-    b.spec.NREAD = 80;
+    b.sp.NREAD = 80;
     std::string text;
     for (int i = 1; i <= 80; ++i) text += "   1   0   0   0   0   0   0   0       0      80\n";
     InputUnit in = unit_of(text);
-    read_readings(b.run, b.spec, b.r, in);
+    read_readings(b.run, b.sp, b.r, in);
     EXPECT_EQ(b.r.S_DIAL[80].v, 80.0f);
 }
 
@@ -175,8 +175,8 @@ TEST_P(SeatingOption, DecidesTheSeatingCorrection) {
     ReadingsBench b;
     b.run.in.SEATOP = GetParam().option;
     b.run.in.PSETPR = 1.0f;
-    b.spec.NREAD = 5;
-    b.spec.NREAD80 = 4;
+    b.sp.NREAD = 5;
+    b.sp.NREAD80 = 4;
     // Strain dial 0, 10, 20, 30, 40 with ring 5, 25, 75, 125, 175: gradients 2, 5, 5, 5.
     InputUnit in = unit_of(
         "  50   0   0   0   0   0   0   0       0       0       5\n"
@@ -184,7 +184,7 @@ TEST_P(SeatingOption, DecidesTheSeatingCorrection) {
         "  50   0   0   0   0   0   0   0       0      20      75\n"
         "  50   0   0   0   0   0   0   0       0      30     125\n"
         "  50   0   0   0   0   0   0   0       0      40     175\n");
-    read_readings(b.run, b.spec, b.r, in);
+    read_readings(b.run, b.sp, b.r, in);
     if (GetParam().corrected) {
         EXPECT_EQ(b.r.IGMAX, 3);
         EXPECT_FLOAT_EQ(b.r.SEATCOR, 5.0f);  // 10 - 25 / 5
@@ -204,12 +204,12 @@ INSTANTIATE_TEST_SUITE_P(Options, SeatingOption,
 
 TEST(ReadReadings, ClockFieldsCarriedAfterIntake) {
     ReadingsBench b;
-    b.spec.NREAD = 3;
+    b.sp.NREAD = 3;
     InputUnit in = unit_of(
         "  50   1   5  10\n"
         "  50   0   3  20\n"
         "  50   2   0   5\n");
-    read_readings(b.run, b.spec, b.r, in);
+    read_readings(b.run, b.sp, b.r, in);
     EXPECT_EQ(b.r.DAY[2].v, 1.0f);
     EXPECT_EQ(b.r.HOUR[2].v, 5.0f);
     EXPECT_EQ(b.r.HOUR[3].v, 5.0f);

@@ -28,7 +28,7 @@ std::string slurp(const std::string& path) {
 // "test N" and the rows of both tables of every test, as the tool prints them.
 std::string table_rows_of_run(const std::string& input) {
     dorvane::Run run;
-    Specimen spec;
+    Specimen sp;
     Readings r;
     InputUnit in(5, "/data/IN.DAT", input);
     std::string discarded;
@@ -44,14 +44,14 @@ std::string table_rows_of_run(const std::string& input) {
             case InputLayout::Standard: read_standard_records(run.in, in); break;
             case InputLayout::Extended: read_extended_records(run.in, in); break;
         }
-        settle_apparatus(run, spec);
-        prepare_specimen(run, spec, r);
-        read_readings(run, spec, r, in);
-        reduce_readings(run, spec, r);
+        settle_apparatus(run, sp);
+        prepare_specimen(run, sp, r);
+        read_readings(run, sp, r, in);
+        reduce_readings(run, sp, r);
         std::string tables;
         {
             OutputUnit rep(&tables);
-            write_reading_tables(run, spec, r, rep);
+            write_reading_tables(run, sp, r, rep);
             rep.flush();
         }
         rows += "test " + std::to_string(test) + "\n";
@@ -59,7 +59,7 @@ std::string table_rows_of_run(const std::string& input) {
         std::string line;
         for (int k = 0; std::getline(lines, line); ++k) {
             if (!line.empty() && line.back() == '\r') line.pop_back();
-            const bool heading = k < 3 || (k >= 3 + spec.NREAD && k < 7 + spec.NREAD);
+            const bool heading = k < 3 || (k >= 3 + sp.NREAD && k < 7 + sp.NREAD);
             if (!heading) rows += line + "\n";
         }
         layout = run.EXTFLG > 8 ? InputLayout::Extended

@@ -19,9 +19,9 @@ TEST(ReduceReading, FirstReadingIsItsOwnReference) {
     b.r.PR_DIA[1] = 5.0f;
     b.r.PR_DIA[2] = 10.0f;
     b.r.MINUTE[2] = 30.0f;
-    b.spec.NREAD = 2;
+    b.sp.NREAD = 2;
     b.run.in.SLFPR = 0.5f;
-    reduce_readings(b.run, b.spec, b.r);
+    reduce_readings(b.run, b.sp, b.r);
     EXPECT_EQ(b.r.DTMIN[1].v, 0.0f);
     EXPECT_EQ(b.r.DURATION[1].v, 0.0f);
     EXPECT_EQ(b.r.VOLCH[1].v, 0.0f);
@@ -38,9 +38,9 @@ TEST(ReduceReading, ClockFieldsCountElapsedDaysAndHours) {
     b.set_cell_pressure(2);
     b.r.DAY[1] = 1.0f, b.r.HOUR[1] = 23.0f, b.r.MINUTE[1] = 50.0f;
     b.r.DAY[2] = 2.0f, b.r.HOUR[2] = 0.0f, b.r.MINUTE[2] = 10.0f;
-    b.spec.NREAD = 2;
+    b.sp.NREAD = 2;
     carry_clock_fields(2, b.r);
-    reduce_readings(b.run, b.spec, b.r);
+    reduce_readings(b.run, b.sp, b.r);
     EXPECT_EQ(b.r.TMIN[1].v, 2870.0f);
     EXPECT_EQ(b.r.TMIN[2].v, 4270.0f);
     EXPECT_EQ(b.r.DTMIN[2].v, 1400.0f);
@@ -53,9 +53,9 @@ TEST(ReduceReading, SelectorOfTheReadingChoosesTheGaugeStep) {
     b.set_cell_pressure(3);
     const float vol1[] = {0, 10, 12, 13}, vol2[] = {0, 20, 21, 25}, sel[] = {0, 1, 1, 2};
     for (int i = 1; i <= 3; ++i) b.r.VOL1[i] = vol1[i], b.r.VOL2[i] = vol2[i], b.r.VOLSEL[i] = sel[i];
-    b.spec.NREAD = 3;
+    b.sp.NREAD = 3;
     b.run.in.VOLOPT = 2.0f;  // volume change as read
-    reduce_readings(b.run, b.spec, b.r);
+    reduce_readings(b.run, b.sp, b.r);
     EXPECT_EQ(b.r.VOLCH[2].v, 2.0f);
     EXPECT_EQ(b.r.VOLCH[3].v, 6.0f);  // 2 + 25 - 21
     EXPECT_FLOAT_EQ(b.r.EPSVOL[3], 0.06f);
@@ -80,8 +80,8 @@ TEST_P(PoreDeviceCode, SelectsTheConversion) {
     b.run.in.ZEROLF = 5.0f;
     b.r.PP[1] = 50.0f;
     b.r.PARA2[1] = GetParam().para2;
-    b.spec.NREAD = 1;
-    reduce_readings(b.run, b.spec, b.r);
+    b.sp.NREAD = 1;
+    reduce_readings(b.run, b.sp, b.r);
     EXPECT_EQ(b.r.PP[1].v, Real(GetParam().expected).v);
     EXPECT_FLOAT_EQ(b.r.PPKPA[1], 98.07f * b.r.PP[1].v);
 }
@@ -101,8 +101,8 @@ TEST(ReduceReading, PorePressureAsReadUnderTheFlag) {
     b.set_cell_pressure(1);
     b.r.PP[1] = 50.0f;
     b.r.PARA2[1] = 2.0f;
-    b.spec.NREAD = 1;
-    reduce_readings(b.run, b.spec, b.r);
+    b.sp.NREAD = 1;
+    reduce_readings(b.run, b.sp, b.r);
     EXPECT_EQ(b.r.PP[1].v, 50.0f);
 }
 
@@ -114,8 +114,8 @@ TEST(ReduceReading, ModeCode1WinsOverThePorePressureFlag) {
     b.run.in.PWSLOP = 0.1f, b.run.in.PWCONS = 0.2f;
     b.r.PP[1] = 3.0f, b.r.PPSEL[1] = 1.0f, b.r.PPAUX[1] = 4.0f;
     b.r.PP[2] = 3.0f, b.r.PPSEL[2] = 0.0f;
-    b.spec.NREAD = 2;
-    reduce_readings(b.run, b.spec, b.r);
+    b.sp.NREAD = 2;
+    reduce_readings(b.run, b.sp, b.r);
     EXPECT_EQ(b.r.PP[1].v, 5.5f);  // (2 x 3 + 0.5) - 0.25 x 4
     EXPECT_EQ(b.r.PP[2].v, Real(F(0.1f) * 3.0 + F(0.2f)).v);
 }
@@ -142,8 +142,8 @@ TEST_P(LoadRule, RemovesUpliftOrRamWeight) {
     b.run.ARAM = 2.0f;
     b.set_cell_pressure(1);
     b.r.PR_DIA[1] = 10.0f;
-    b.spec.NREAD = 1;
-    reduce_readings(b.run, b.spec, b.r);
+    b.sp.NREAD = 1;
+    reduce_readings(b.run, b.sp, b.r);
     EXPECT_EQ(b.r.COR_AR[1].v, 10.0f);
     EXPECT_EQ(b.r.SIG1UC[1].v, Real(c.load / 10.0 + 1.0).v);
     EXPECT_EQ(b.run.RAMWT.v, c.ram_weight);
@@ -162,18 +162,18 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ReduceReading, SideDrainPolynomialUpToAStrainOf0025Included) {
     ReadingsBench b;
     b.run.in.H = 1.0f;
-    b.spec.HSOFSH = 1.0f;
+    b.sp.HSOFSH = 1.0f;
     b.run.in.ACTKFP = 1.0f;
     b.run.in.PCFPSD = 1.0f;
     b.set_cell_pressure(2);
     b.r.S_DIAL[1] = 0.025f;   // e0 exactly 0.025
     b.r.S_DIAL[2] = 0.0251f;  // just above
-    b.spec.NREAD = 2;
-    reduce_readings(b.run, b.spec, b.r);
+    b.sp.NREAD = 2;
+    reduce_readings(b.run, b.sp, b.r);
 
     const double e = 0.025f;
-    const Real m = b.spec.FPK0 + b.spec.FPK1 * e + b.spec.FPK2 * (e * e) +
-                   b.spec.FPK3 * (e * e * e) + b.spec.FPK4 * (e * e * e * e);
+    const Real m = b.sp.FPK0 + b.sp.FPK1 * e + b.sp.FPK2 * (e * e) +
+                   b.sp.FPK3 * (e * e * e) + b.sp.FPK4 * (e * e * e * e);
     const Real f = (m * ((1.0 * F(1.135f)) / F(0.18f))) * F(0.18f);
     EXPECT_NEAR(m, 0.9, 0.02);
     EXPECT_EQ(b.r.CFSIG1[1].v, Real(f / b.r.COR_AR[1]).v);
@@ -182,11 +182,11 @@ TEST(ReduceReading, SideDrainPolynomialUpToAStrainOf0025Included) {
 
 TEST(ReduceReading, StrainBelowSeatingIsRaisedToTheDialCorrectionFloor) {
     ReadingsBench b;
-    b.spec.SEATING = 0.5f;
+    b.sp.SEATING = 0.5f;
     b.set_cell_pressure(1);
     b.r.S_DIAL[1] = 0.2f;
-    b.spec.NREAD = 1;
-    reduce_readings(b.run, b.spec, b.r);
+    b.sp.NREAD = 1;
+    reduce_readings(b.run, b.sp, b.r);
     EXPECT_EQ(b.r.EPSAX[1].v, 0.0f);
     EXPECT_EQ(b.r.COR_AR[1].v, 10.0f);
 }
@@ -194,8 +194,8 @@ TEST(ReduceReading, StrainBelowSeatingIsRaisedToTheDialCorrectionFloor) {
 TEST(ReduceReading, ZeroDeviatorAndZeroMembraneGuardThePercentages) {
     ReadingsBench b;
     b.set_cell_pressure(1);
-    b.spec.NREAD = 1;  // no ring load, no membrane
-    reduce_readings(b.run, b.spec, b.r);
+    b.sp.NREAD = 1;  // no ring load, no membrane
+    reduce_readings(b.run, b.sp, b.r);
     EXPECT_EQ(b.r.HALF_DEVS[1].v, 0.0f);
     EXPECT_EQ(b.r.PERCMB[1].v, 0.0f);
     EXPECT_EQ(b.r.PERCSD[1].v, 0.0f);
@@ -206,9 +206,9 @@ TEST(ReduceReading, ModeCode2TimesEveryReadingByTheVolumeOption) {
     ReadingsBench b;
     b.run.in.MODE = 2.0f;
     b.run.in.VOLOPT = 30.0f;
-    b.spec.NREAD = 3;
+    b.sp.NREAD = 3;
     for (int i = 1; i <= 3; ++i) b.r.PR_DIA[i] = static_cast<float>(i);
-    reduce_readings(b.run, b.spec, b.r);
+    reduce_readings(b.run, b.sp, b.r);
     EXPECT_EQ(b.r.THOURS.v, 0.5f);
     EXPECT_EQ(b.r.TCFAIL.v, 0.5f);
 }
@@ -231,12 +231,12 @@ TEST_P(PressureStep, ActsFromReading3BelowADayInterval) {
     b.run.in.MODE = 7.85f;
     b.run.EXTFLG = 9.0f;
     b.run.in.VOLOPT = 0.0f;
-    b.spec.CDT1 = 1.0f;
+    b.sp.CDT1 = 1.0f;
     b.r.APP_SIG3[1] = 100.0f, b.r.APP_SIG3[2] = 100.0f, b.r.APP_SIG3[3] = GetParam().app3;
     b.r.MINUTE[2] = 10.0f;
     b.r.MINUTE[3] = 10.0f + GetParam().dtmin3;
-    b.spec.NREAD = 3;
-    reduce_readings(b.run, b.spec, b.r);
+    b.sp.NREAD = 3;
+    reduce_readings(b.run, b.sp, b.r);
     EXPECT_EQ(b.r.EPSVOL[1].v, 0.0f);
     EXPECT_EQ(b.r.EPSVOL[2].v, Real(10.0 / 100.0f).v);  // vt at reading 2 only
     EXPECT_EQ(b.r.EPSVOL[3].v, Real(GetParam().epsvol3).v);
@@ -253,8 +253,8 @@ TEST(ReduceReading, FallOfCellPressureAddsToTheDialCorrection) {
     b.set_cell_pressure(3, 50.0f);
     b.r.APP_SIG3[2] = 40.0f;  // fell by 10
     b.r.S_DIAL[2] = 1.0f;
-    b.spec.NREAD = 3;
-    reduce_readings(b.run, b.spec, b.r);
+    b.sp.NREAD = 3;
+    reduce_readings(b.run, b.sp, b.r);
     const Real dialcr2 = 10.0 * F(0.0369f);
     EXPECT_EQ(b.r.S_DIAL[2].v, Real(dialcr2 + 1.0f).v);
     EXPECT_EQ(b.r.DIALCR.v, Real(-10.0 * F(0.0369f) + dialcr2).v);  // and rose again

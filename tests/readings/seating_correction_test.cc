@@ -13,8 +13,8 @@ namespace {
 // Strain dial 0, 10, 20, ...; ring dial rising by gradient x 10 per step.
 void load_gradients(ReadingsBench& b, const std::vector<float>& gradients) {
     const int n = static_cast<int>(gradients.size()) + 1;
-    b.spec.NREAD = n;
-    b.spec.NREAD80 = n;
+    b.sp.NREAD = n;
+    b.sp.NREAD80 = n;
     b.r.S_DIAL[1] = 0.0f;
     b.r.PR_DIA[1] = 0.0f;
     for (int i = 2; i <= n; ++i) {
@@ -35,7 +35,7 @@ class SteepestGradient : public testing::TestWithParam<SteepestCase> {};
 TEST_P(SteepestGradient, FirstReadingThatReachesTheLargestGradient) {
     ReadingsBench b;
     load_gradients(b, GetParam().gradients);
-    correct_seating(b.run, b.spec, b.r);
+    correct_seating(b.run, b.sp, b.r);
     EXPECT_EQ(b.r.IGMAX, GetParam().igmax);
     EXPECT_EQ(b.r.IGPREV, GetParam().igmax - 1);
 }
@@ -51,8 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SeatingCorrection, ScanLooksOnlyWithinNread80) {
     ReadingsBench b;
     load_gradients(b, {1, 2, 3, 9});
-    b.spec.NREAD80 = 4;  // the steep last step lies beyond 80 %
-    correct_seating(b.run, b.spec, b.r);
+    b.sp.NREAD80 = 4;  // the steep last step lies beyond 80 %
+    correct_seating(b.run, b.sp, b.r);
     EXPECT_EQ(b.r.IGMAX, 4);
     EXPECT_FLOAT_EQ(b.r.GRDPRS[5], 0.0f);
 }
@@ -62,7 +62,7 @@ TEST(SeatingCorrection, MovesTheDialZeroToTheLoadingLine) {
     ReadingsBench b;
     load_gradients(b, {2, 5, 5, 3, 5});
     b.run.in.PSETPR = 1.0f;  // ring readings taken as they stand
-    correct_seating(b.run, b.spec, b.r);
+    correct_seating(b.run, b.sp, b.r);
     EXPECT_FLOAT_EQ(b.r.SEATCOR, 6.0f);  // 10 - 20 / 5
     const float expected[] = {0, 0, 4, 14, 24, 34, 44};
     for (int i = 1; i <= 6; ++i) EXPECT_FLOAT_EQ(b.r.S_DIAL[i], expected[i]) << "reading " << i;
@@ -74,7 +74,7 @@ TEST(SeatingCorrection, RamUpliftRemovedWithZeroFloorUnderPsetpr0) {
     load_gradients(b, {2, 5, 5, 3, 5});
     b.run.in.PSETPR = 0.0f;
     b.run.ARAM = 10.0f;
-    correct_seating(b.run, b.spec, b.r);
+    correct_seating(b.run, b.sp, b.r);
     EXPECT_FLOAT_EQ(b.r.SEATCOR, 8.0f);  // 10 - (20 - 10) / 5
     EXPECT_EQ(b.r.S_DIAL[1].v, 0.0f);    // (0 - 10) raised to 0, not -2
     EXPECT_FLOAT_EQ(b.r.S_DIAL[2], 2.0f);
@@ -85,7 +85,7 @@ TEST(SeatingCorrection, IgprevOneReducesEveryReadingBySeatcor) {
     load_gradients(b, {4, 3, 2});
     for (int i = 1; i <= 4; ++i) b.r.PR_DIA[i] = b.r.PR_DIA[i] + 8.0f;
     b.run.in.PSETPR = 1.0f;
-    correct_seating(b.run, b.spec, b.r);
+    correct_seating(b.run, b.sp, b.r);
     ASSERT_EQ(b.r.IGPREV, 1);
     EXPECT_FLOAT_EQ(b.r.SEATCOR, -2.0f);  // 0 - 8 / 4
     EXPECT_FLOAT_EQ(b.r.S_DIAL[1], 2.0f);
@@ -95,8 +95,8 @@ TEST(SeatingCorrection, IgprevOneReducesEveryReadingBySeatcor) {
 TEST(SeatingCorrection, FewerThanTwoReadingsInTheScanLeaveTheDial) {
     ReadingsBench b;
     load_gradients(b, {4});
-    b.spec.NREAD80 = 1;
-    correct_seating(b.run, b.spec, b.r);
+    b.sp.NREAD80 = 1;
+    correct_seating(b.run, b.sp, b.r);
     EXPECT_EQ(b.r.IGMAX, 0);
     EXPECT_EQ(b.r.SEATCOR.v, 0.0f);
     EXPECT_EQ(b.r.S_DIAL[2].v, 10.0f);
@@ -106,7 +106,7 @@ TEST(SeatingCorrection, ZeroDialStepGivesZeroGradient) {
     ReadingsBench b;
     load_gradients(b, {2, 3});
     b.r.S_DIAL[3] = b.r.S_DIAL[2];
-    correct_seating(b.run, b.spec, b.r);
+    correct_seating(b.run, b.sp, b.r);
     EXPECT_EQ(b.r.GRDPRS[3].v, 0.0f);
     EXPECT_EQ(b.r.IGMAX, 2);
 }

@@ -25,7 +25,7 @@ void slide_on_plane(ReadingsBench& b, double slide) {
     b.r.CFSIG1[1] = 0.07f;
     b.r.SIG3UC[2] = 2.0f;
     b.r.JREF = 1;
-    reduce_on_shear_plane(b.run, b.spec, b.r, 2, Real(20.0f));
+    reduce_on_shear_plane(b.run, b.sp, b.r, 2, Real(20.0f));
 }
 
 TEST(ShearPlane, OverlapOfTwoSlidingSections) {
@@ -78,8 +78,8 @@ TEST(ShearPlane, ErmcbhComparesWithTheReferenceBhmemPlusAConstant) {
 // Readings through the whole reduction: ring load rising with the strain,
 // membrane scales set so the frozen values are visible.
 void reduce_with_planes(ReadingsBench& b, const float* para3, int n) {
-    b.spec.MEMC1 = 0.05f;
-    b.spec.MEMC3 = 0.03f;
+    b.sp.MEMC1 = 0.05f;
+    b.sp.MEMC3 = 0.03f;
     b.run.in.EXTM = 1.0f;
     b.set_cell_pressure(n, 2.0f);
     for (int i = 1; i <= n; ++i) {
@@ -87,8 +87,8 @@ void reduce_with_planes(ReadingsBench& b, const float* para3, int n) {
         b.r.PR_DIA[i] = 10.0f * static_cast<float>(i);
         b.r.PARA3[i] = para3[i - 1];
     }
-    b.spec.NREAD = n;
-    reduce_readings(b.run, b.spec, b.r);
+    b.sp.NREAD = n;
+    reduce_readings(b.run, b.sp, b.r);
 }
 
 TEST(ShearPlane, LaterPlaneReadingsKeepTheSameReference) {
@@ -123,7 +123,7 @@ TEST(ShearPlane, ZeroDeviatorOnThePlaneIsNotGuarded) {
     b.r.COR_AR[1] = 10.0f;
     b.r.SIG3UC[2] = 1.0f;
     b.r.JREF = 1;
-    reduce_on_shear_plane(b.run, b.spec, b.r, 2, Real(0.0f));
+    reduce_on_shear_plane(b.run, b.sp, b.r, 2, Real(0.0f));
     EXPECT_EQ(b.r.HALF_DEVS[2].v, 0.0f);
     EXPECT_TRUE(std::isnan(b.r.PERCMB[2]));  // 0 / 0
     EXPECT_TRUE(std::isnan(b.r.PERCSD[2]));

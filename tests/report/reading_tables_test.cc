@@ -38,12 +38,12 @@ std::vector<std::string> concat(std::vector<std::string> a, const std::vector<st
 
 TEST(ReadingTables, NoReadingGivesBothHeadingsAndNoRow) {
     dorvane::Run run;
-    Specimen spec;
+    Specimen sp;
     Readings r;
     std::string out;
     {
         OutputUnit rep(&out);
-        write_reading_tables(run, spec, r, rep);
+        write_reading_tables(run, sp, r, rep);
         rep.flush();
     }
     EXPECT_EQ(out, records(concat(kReadingsHeading, kTable2Heading)));
@@ -51,8 +51,8 @@ TEST(ReadingTables, NoReadingGivesBothHeadingsAndNoRow) {
 
 TEST(ReadingTables, OneRowPerReadingColumnByColumn) {
     dorvane::Run run;
-    Specimen spec;
-    spec.NREAD = 1;
+    Specimen sp;
+    sp.NREAD = 1;
     Readings r;
     r.APP_SIG3[1] = 50.0f, r.DURATION[1] = 30.0f, r.VOLCH[1] = -1.25f, r.PP[1] = 0.125f;
     r.PARA2[1] = 2.0f, r.S_DIAL[1] = 0.254f, r.PR_DIA[1] = 37.0f, r.PARA3[1] = 1.0f;
@@ -66,7 +66,7 @@ TEST(ReadingTables, OneRowPerReadingColumnByColumn) {
     std::string out;
     {
         OutputUnit rep(&out);
-        write_reading_tables(run, spec, r, rep);
+        write_reading_tables(run, sp, r, rep);
         rep.flush();
     }
     // S.DIAL: 0.254 cm shown as 100.0 thousandths of an inch.
@@ -90,13 +90,13 @@ TEST(ReadingTables, OneRowPerReadingColumnByColumn) {
 
 TEST(ReadingTables, EightyReadingsEightyRowsEach) {
     dorvane::Run run;
-    Specimen spec;
-    spec.NREAD = 80;
+    Specimen sp;
+    sp.NREAD = 80;
     Readings r;
     std::string out;
     {
         OutputUnit rep(&out);
-        write_reading_tables(run, spec, r, rep);
+        write_reading_tables(run, sp, r, rep);
         rep.flush();
     }
     size_t lines = 0;
