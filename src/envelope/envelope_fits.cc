@@ -8,15 +8,6 @@ namespace dorvane {
 
 namespace {
 
-// Truncation toward zero; a non-finite value gives 0, a value outside the
-// integer range the nearest integer bound.
-int truncate_to_int(double v) {
-    if (!std::isfinite(v)) return 0;
-    if (v >= 2147483647.0) return INT_MAX;
-    if (v <= -2147483648.0) return INT_MIN;
-    return static_cast<int>(v);
-}
-
 void fit_column(const AllTestsTable& sig, const AllTestsTable& tau, int n, int j, int regopt,
                 Real pi, Envelope& env) {
     const bool linear = env.KPASS == EnvelopePass::Linear;

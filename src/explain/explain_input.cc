@@ -120,8 +120,8 @@ void range_findings(const Explainer& x, Statement s, const RecordSeen& r, const 
         } else if (n == "ALPHA" && !(v > 0.0f && v <= 90.0f)) {
             found.push_back({n, is + "the failure-plane inclination must lie above 0 and up to 90 degrees "
                                      "(45: no plane appeared)"});
-        } else if (n == "RNREAD" && truncate_count(v) > 80) {
-            found.push_back({n, is + "announces " + std::to_string(truncate_count(v)) +
+        } else if (n == "RNREAD" && truncate_to_int(v) > 80) {
+            found.push_back({n, is + "announces " + std::to_string(truncate_to_int(v)) +
                                     " readings; a test holds 1..80 (the run refuses it)"});
         }
     }
@@ -207,7 +207,7 @@ void observe(Explainer& x, const RecordSeen& r) {
             x.reading = 0;
         } else if (s == Statement::Reading) {
             if (++x.reading == 1 || x.last != Statement::Reading) {
-                x.nread = truncate_count(run.in.RNREAD);
+                x.nread = truncate_to_int(run.in.RNREAD);
                 x.have_clock = x.have_dial = false;
                 x.points.clear();
             }

@@ -26,13 +26,6 @@ constexpr float kMinPlaneAngle = 0.1747f;
 
 }  // namespace
 
-int truncate_count(double x) {
-    if (!std::isfinite(x)) return 0;
-    if (x >= 2147483647.0) return std::numeric_limits<int>::max();
-    if (x <= -2147483648.0) return std::numeric_limits<int>::min();
-    return static_cast<int>(x);
-}
-
 void prepare_specimen(Run& run, Specimen& s, Readings& readings) {
     InputFields& in = run.in;
     const bool extended = extended_layout(run);
@@ -198,8 +191,8 @@ void prepare_specimen(Run& run, Specimen& s, Readings& readings) {
     in.ALPHA = in.ALPHA * 180.0f / run.PI;
 
     // 21. Readings to read, and 80 % of them (the product as evaluated).
-    s.NREAD = truncate_count(in.RNREAD);
-    s.NREAD80 = truncate_count(in.RNREAD * 0.8f);
+    s.NREAD = truncate_to_int(in.RNREAD);
+    s.NREAD80 = truncate_to_int(in.RNREAD * 0.8f);
 }
 
 }  // namespace dorvane

@@ -15,9 +15,4 @@ namespace dorvane {
 // the test counter and clears the reading reduction's per-test state.
 void prepare_specimen(Run& run, Specimen& sp, Readings& readings);
 
-// A count field truncated toward zero; a non-finite value gives 0, a value
-// beyond the integer range the nearest integer limit.
-//   12.9 -> 12, -0.5 -> 0, NaN -> 0, 1e20 -> 2147483647
-int truncate_count(double x);
-
 }  // namespace dorvane

@@ -333,8 +333,8 @@ TEST(PrepareSpecimen, ReadingCounts) {
         EXPECT_EQ(p.s.NREAD, c.nread);
         EXPECT_EQ(p.s.NREAD80, c.nread80);
     }
-    EXPECT_EQ(truncate_count(1e20), 2147483647);
-    EXPECT_EQ(truncate_count(-1e20), -2147483647 - 1);
+    EXPECT_EQ(truncate_to_int(1e20), 2147483647);
+    EXPECT_EQ(truncate_to_int(-1e20), -2147483647 - 1);
 }
 
 TEST(PrepareSpecimen, AdvancesTheTestCounterAndClearsTheReduction) {
