@@ -70,6 +70,26 @@ void add_marks(Chart& c, const Run& run, const Readings& rd, int n, const Readin
                                  x[rd.IEND].v, y[rd.IEND].v, 2, Mark::Square));
 }
 
+// A curve of y[] against axial strain with its failure and ultimate
+// markers; a stress in kgf/cm2 gets a second scale in kPa on the right.
+NamedChart strain_chart(const Run& run, const Readings& rd, int n, const std::string& name,
+                        const std::string& title, const std::string& quantity, const std::string& unit,
+                        bool kpa_scale, const ReadingArray& y, int colour) {
+    Chart c;
+    c.id = id_of(run, name.c_str());
+    c.title = title;
+    c.x_title = "Axial strain (%)";
+    c.y_title = quantity + " (" + unit + ")";
+    if (kpa_scale) {
+        c.y2_title = quantity + " (kPa)";
+        c.y2_factor = run.KPAFAC.v;
+    }
+    c.x_from_zero = c.y_from_zero = true;
+    c.series.push_back(curve(quantity, "curve", values(rd.AXSTRN, n), values(y, n), colour));
+    add_marks(c, run, rd, n, rd.AXSTRN, y);
+    return {name, c};
+}
+
 // Test colours of the run charts; black, vermilion and green draw the fits.
 constexpr int kTestColours[] = {0, 3, 5, 4, 7};
 constexpr Mark kTestMarks[] = {Mark::Circle, Mark::Square, Mark::Triangle, Mark::Diamond};
@@ -78,42 +98,14 @@ constexpr Mark kTestMarks[] = {Mark::Circle, Mark::Square, Mark::Triangle, Mark:
 
 std::vector<NamedChart> test_charts(const Run& run, const Specimen& sp, const Readings& rd) {
     const int n = reading_rows(sp.NREAD);
-    const std::vector<double> strain = values(rd.AXSTRN, n);
     std::vector<NamedChart> charts;
 
-    Chart dev;
-    dev.id = id_of(run, "deviator");
-    dev.title = "Deviator stress";
-    dev.x_title = "Axial strain (%)";
-    dev.y_title = "(S1-S3)/2 (kgf/cm2)";
-    dev.y2_title = "(S1-S3)/2 (kPa)";
-    dev.y2_factor = run.KPAFAC.v;
-    dev.x_from_zero = dev.y_from_zero = true;
-    dev.series.push_back(curve("(S1-S3)/2", "curve", strain, values(rd.HALF_DEVS, n), 0));
-    add_marks(dev, run, rd, n, rd.AXSTRN, rd.HALF_DEVS);
-    charts.push_back({"deviator", dev});
-
-    Chart vol;
-    vol.id = id_of(run, "volume");
-    vol.title = "Volumetric strain";
-    vol.x_title = "Axial strain (%)";
-    vol.y_title = "Volumetric strain (%)";
-    vol.x_from_zero = vol.y_from_zero = true;
-    vol.series.push_back(curve("Volumetric strain", "curve", strain, values(rd.VOLSTRN, n), 2));
-    add_marks(vol, run, rd, n, rd.AXSTRN, rd.VOLSTRN);
-    charts.push_back({"volume", vol});
-
-    Chart pp;
-    pp.id = id_of(run, "pore-pressure");
-    pp.title = "Pore-water pressure";
-    pp.x_title = "Axial strain (%)";
-    pp.y_title = "Pore-water pressure (kgf/cm2)";
-    pp.y2_title = "Pore-water pressure (kPa)";
-    pp.y2_factor = run.KPAFAC.v;
-    pp.x_from_zero = pp.y_from_zero = true;
-    pp.series.push_back(curve("Pore-water pressure", "curve", strain, values(rd.PP, n), 3));
-    add_marks(pp, run, rd, n, rd.AXSTRN, rd.PP);
-    charts.push_back({"pore-pressure", pp});
+    charts.push_back(strain_chart(run, rd, n, "deviator", "Deviator stress", "(S1-S3)/2", "kgf/cm2", true,
+                                  rd.HALF_DEVS, 0));
+    charts.push_back(strain_chart(run, rd, n, "volume", "Volumetric strain", "Volumetric strain", "%", false,
+                                  rd.VOLSTRN, 2));
+    charts.push_back(strain_chart(run, rd, n, "pore-pressure", "Pore-water pressure", "Pore-water pressure",
+                                  "kgf/cm2", true, rd.PP, 3));
 
     Chart path;
     path.id = id_of(run, "path");
